@@ -1,0 +1,20 @@
+# Thin wrapper over CMake: the commands people type.
+BUILD_DIR := build/native
+JOBS ?= $(shell nproc)
+ARGS ?=
+
+.PHONY: all build test run clean
+
+all: build
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+build: $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build
