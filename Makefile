@@ -16,5 +16,9 @@ build: $(BUILD_DIR)/CMakeCache.txt
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# make run ARGS=--matrizes for matrix mode
+run: build
+	@$(BUILD_DIR)/console/revareza $(ARGS)
+
 clean:
 	rm -rf build

@@ -1,0 +1,88 @@
+#include "console/dialogues.hpp"
+
+#include "console/mode.hpp"
+#include "console/prompt.hpp"
+#include "console/readers.hpp"
+#include "projection/parallel_projection.hpp"
+#include "projection/perspective_projection.hpp"
+
+#include <cmath>
+#include <iostream>
+
+namespace revareza {
+namespace {
+
+// What both dialogues ask first: the point to project and the plane.
+struct PlaneRequest {
+    HVector point; // stays the origin in matrix mode, where it is not read
+    HVector origin;
+    HVector x;
+    HVector y;
+};
+
+PlaneRequest read_plane_request()
+{
+    PlaneRequest request;
+    if (interactive_mode) {
+        prompt << "Entre com valores do ponto a ser projetado: ";
+        request.point = read_point();
+    }
+    prompt << "Entre com valores da origem do plano de revareza: ";
+    request.origin = read_point();
+    prompt << "Entre com valores da direcao X no plano de revareza: ";
+    request.x = read_vector();
+    prompt << "Usando o vetor " << request.x << prompt_end;
+    prompt << "Entre com valores da direcao Y no plano de revareza: ";
+    request.y = read_vector();
+
+    // A Y off the orthogonal is replaced by the direction orthogonal to X in
+    // the plane of X and Y. An exactly parallel Y has no such direction and
+    // turns into NaN, which reaches the output unguarded.
+    const char* message = "Usando o vetor ";
+    if (std::fabs(dot(request.x, request.y)) > ORTHO_TOLERANCE) {
+        const HVector normal = cross(request.x, request.y);
+        request.y = cross(normal, request.x);
+        message = "O vetor passado nao e' ortogonal ao vetor X, usando ";
+    }
+    prompt << message << request.y << prompt_end;
+    return request;
+}
+
+void print_result(const Matrix4& m, const HVector& projected)
+{
+    std::cout.setf(std::ios::fixed);
+    std::cout.precision(5);
+    if (print_projected_point) {
+        std::cout << "O resultado da revareza e': (" << projected.x() << "," << projected.y() << ")"
+                  << std::endl;
+    } else {
+        print_matrix(m);
+        std::cout << std::endl; // an empty line after each matrix
+    }
+    std::cout.unsetf(std::ios::fixed);
+}
+
+} // namespace
+
+void run_parallel_dialogue()
+{
+    const PlaneRequest request = read_plane_request();
+    prompt << "Entre com valores da direcao de revareza: ";
+    const HVector direction = read_vector();
+    prompt << "Usando o vetor " << direction << prompt_end;
+
+    const Matrix4 m = build_parallel_projection(request.origin, request.x, request.y, direction);
+    print_result(m, m * request.point);
+}
+
+void run_perspective_dialogue()
+{
+    const PlaneRequest request = read_plane_request();
+    prompt << "Entre com valores do centro de revareza: ";
+    const HVector centre = read_point();
+
+    const Matrix4 m = build_perspective_projection(request.origin, request.x, request.y, centre);
+    print_result(m, m * request.point);
+}
+
+} // namespace revareza

@@ -1,0 +1,63 @@
+#include "console/readers.hpp"
+
+#include "console/mode.hpp"
+#include "console/program_exit.hpp"
+
+#include <iostream>
+
+namespace revareza {
+namespace {
+
+const char* const kRetryMessage = "Dados invalidos, tente novamente: ";
+
+bool all_zero(double x, double y, double z)
+{
+    return x == 0.0 && y == 0.0 && z == 0.0; // -0.0 counts as zero
+}
+
+} // namespace
+
+void recover_input(const char* retry_message)
+{
+    // Once the input has ended no retry can succeed: stop as on type 0.
+    if (std::cin.fail() && std::cin.eof()) {
+        end_program();
+    }
+    std::cin.clear();
+    std::cin.ignore(255, '\n');
+    std::cout << retry_message;
+}
+
+HVector read_point()
+{
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    if (interactive_mode) {
+        while (!(std::cin >> x >> y >> z)) {
+            recover_input(kRetryMessage);
+        }
+    } else if (!(std::cin >> x >> y >> z)) {
+        fail_input("Erro na leitura de um ponto!", EXIT_BAD_NUMBER);
+    }
+    return HVector(x, y, z, 1.0);
+}
+
+HVector read_vector()
+{
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    if (interactive_mode) {
+        while (!(std::cin >> x >> y >> z) || all_zero(x, y, z)) {
+            recover_input(kRetryMessage);
+        }
+    } else if (!(std::cin >> x >> y >> z)) {
+        fail_input("Erro na leitura de um vetor!", EXIT_BAD_NUMBER);
+    } else if (all_zero(x, y, z)) {
+        fail_input("Erro: leitura de vetor degenerado!", EXIT_ZERO_DIRECTION);
+    }
+    return HVector(x, y, z, 0.0);
+}
+
+} // namespace revareza

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "geometry/hvector.hpp"
+
+namespace revareza {
+
+/// Reads three numbers from standard input as a point (x, y, z, 1).
+///
+/// Interactive mode: a failed read discards the rest of the line (at most
+/// 255 characters), asks again and reads three fresh numbers; at the end of
+/// the input the program ends as on type 0. Matrix mode: a failed read ends
+/// the program with status 2. Numbers beyond the three stay unread.
+HVector read_point();
+
+/// Reads three numbers from standard input as a unit direction (x, y, z, 0).
+///
+/// As read_point, and (0, 0, 0) is refused too: asked again in interactive
+/// mode, status 3 in matrix mode.
+HVector read_vector();
+
+/// Interactive mode: clears the failed read of standard input, discards the
+/// rest of the line (at most 255 characters) and writes retry_message. At the
+/// end of the input it ends the program as on type 0 instead.
+void recover_input(const char* retry_message);
+
+} // namespace revareza

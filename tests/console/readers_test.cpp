@@ -1,0 +1,109 @@
+#include "console/readers.hpp"
+
+#include "console_fixture.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace revareza {
+namespace {
+
+using ReadersTest = test::ConsoleTest;
+using ReadersDeathTest = test::ConsoleTest;
+
+const std::string kRetry = "Dados invalidos, tente novamente: ";
+
+struct ReadCase {
+    const char* name;
+    bool direction;
+    std::string input;
+    HVector expected;
+    int retries;
+    std::string left_over;
+};
+
+TEST_F(ReadersTest, InteractiveReadsRetriesAndLeavesTheRest)
+{
+    const std::string garbage(600, 'a');
+    const ReadCase cases[] = {
+        {"plain point", false, "1 2 3\n", HVector(1, 2, 3, 1), 0, "\n"},
+        {"spread over lines", false, " \n\t-1\n\n2.5\n3e2", HVector(-1, 2.5, 300, 1), 0, ""},
+        {"bad token drops partial values", false, "1 2\nx\n3 4 5\n", HVector(3, 4, 5, 1), 1, "\n"},
+        {"zero point is a point", false, "0 0 0", HVector(0, 0, 0, 1), 0, ""},
+        {"numbers beyond three stay", false, "1 2 3 4 5\n", HVector(1, 2, 3, 1), 0, " 4 5\n"},
+        {"direction normalised", true, "0 0 5\n", HVector(0, 0, 1, 0), 0, "\n"},
+        {"zero direction asked again", true, "0 0 0\n0 0 2\n", HVector(0, 0, 1, 0), 1, "\n"},
+        {"negative zero is zero", true, "0 -0.0 0 9 9\n1 0 0\n", HVector(1, 0, 0, 0), 1, "\n"},
+        // The discard stops after 255 characters: a 600-character line
+        // costs three retries (255 + 255 + the last 91 with the newline).
+        {"long bad line", false, garbage + "\n3 4 5\n", HVector(3, 4, 5, 1), 3, "\n"},
+        {"overflow is a failed read", false, "1e400 0 0\n1 1 1\n", HVector(1, 1, 1, 1), 1, "\n"},
+    };
+    for (const ReadCase& t : cases) {
+        SCOPED_TRACE(t.name);
+        const std::size_t before = Output().size();
+        SetInput(t.input);
+        const HVector v = t.direction ? read_vector() : read_point();
+        EXPECT_EQ(v, t.expected);
+        EXPECT_EQ(v.w(), t.expected.w());
+        std::string messages;
+        for (int i = 0; i < t.retries; ++i) {
+            messages += kRetry;
+        }
+        EXPECT_EQ(Output().substr(before), messages);
+        EXPECT_EQ(RemainingInput(), t.left_over);
+    }
+}
+
+TEST_F(ReadersTest, MatrixModeReadsSilently)
+{
+    UseMatrixMode();
+    SetInput("0 0 0\n3 0 4 7");
+    EXPECT_EQ(read_point(), HVector(0, 0, 0, 1));
+    EXPECT_EQ(read_vector(), HVector(0.6, 0, 0.8, 0));
+    EXPECT_EQ(Output(), "");
+    EXPECT_EQ(RemainingInput(), " 7");
+}
+
+struct FatalCase {
+    const char* name;
+    bool direction;
+    const char* input;
+    int status;
+    const char* message;
+};
+
+TEST_F(ReadersDeathTest, MatrixModeEndsWithStatusAndMessage)
+{
+    const FatalCase cases[] = {
+        {"point malformed", false, "1 x 3", 2, "^Erro na leitura de um ponto!\n$"},
+        {"point cut short", false, "1 2", 2, "^Erro na leitura de um ponto!\n$"},
+        {"point missing", false, "", 2, "^Erro na leitura de um ponto!\n$"},
+        {"point overflow", false, "1 2 -1e999", 2, "^Erro na leitura de um ponto!\n$"},
+        {"direction malformed", true, "1 0 y", 2, "^Erro na leitura de um vetor!\n$"},
+        {"direction cut short", true, "1", 2, "^Erro na leitura de um vetor!\n$"},
+        {"zero direction", true, "0 0 0", 3, "^Erro: leitura de vetor degenerado!\n$"},
+        {"signed zero direction", true, "0.0 -0.0 0", 3, "^Erro: leitura de vetor degenerado!\n$"},
+    };
+    for (const FatalCase& t : cases) {
+        SCOPED_TRACE(t.name);
+        UseMatrixMode();
+        SetInput(t.input);
+        EXPECT_EXIT(t.direction ? read_vector() : read_point(), testing::ExitedWithCode(t.status),
+                    t.message);
+    }
+}
+
+TEST_F(ReadersDeathTest, InteractiveEndOfInputEndsLikeTypeZero)
+{
+    const char* inputs[] = {"", "1 2", "x", "0 0 0"};
+    for (const char* input : inputs) {
+        SCOPED_TRACE(input);
+        SetInput(input);
+        EXPECT_EXIT(read_vector(), testing::ExitedWithCode(0), "^$");
+    }
+}
+
+} // namespace
+} // namespace revareza

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Runs the program on one black-box case and compares standard output,
+# standard error and the exit status with the case's files, byte for byte.
+#
+#   run_case.sh CASE_DIR COMMAND...    (COMMAND: the program, after any emulator)
+#
+# A case directory holds:
+#   args      optional; one argument per line
+#   stdin     optional; standard input (empty when absent)
+#   stdout    expected standard output (empty when absent)
+#   stderr    expected standard error (empty when absent)
+#   status    expected exit status (0 when absent; 141 = killed by SIGPIPE)
+#   redirect  optional; where standard output goes instead of a file:
+#             full         /dev/full
+#             closed       no standard output at all
+#             broken-pipe  a pipe whose reader is gone, SIGPIPE ignored
+#             sigpipe      a pipe whose reader is gone, SIGPIPE default
+set -u
+case_dir=$1
+shift
+
+args=()
+if [ -f "$case_dir/args" ]; then
+  mapfile -t args < "$case_dir/args"
+fi
+input=/dev/null
+[ -f "$case_dir/stdin" ] && input="$case_dir/stdin"
+redirect=file
+[ -f "$case_dir/redirect" ] && redirect=$(< "$case_dir/redirect")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+: > "$work/stdout"
+
+case $redirect in
+  file)
+    "$@" "${args[@]}" < "$input" > "$work/stdout" 2> "$work/stderr" ;;
+  full)
+    "$@" "${args[@]}" < "$input" > /dev/full 2> "$work/stderr" ;;
+  closed)
+    "$@" "${args[@]}" < "$input" >&- 2> "$work/stderr" ;;
+  broken-pipe|sigpipe)
+    # A FIFO opened read-write, then for writing, then its reader closed:
+    # every write fails at once, with no race against a reader's exit.
+    mkfifo "$work/pipe"
+    exec 3<>"$work/pipe" 4>"$work/pipe"
+    exec 3<&-
+    signal=--ignore-signal=PIPE
+    [ "$redirect" = sigpipe ] && signal=--default-signal=PIPE
+    env "$signal" "$@" "${args[@]}" < "$input" >&4 2> "$work/stderr"
+    ;;
+  *)
+    echo "unknown redirect '$redirect' in $case_dir" >&2
+    exit 2 ;;
+esac
+status=$?
+exec 4>&- 2>/dev/null
+
+expected_status=0
+[ -f "$case_dir/status" ] && expected_status=$(< "$case_dir/status")
+failed=0
+for stream in stdout stderr; do
+  expected="$case_dir/$stream"
+  [ -f "$expected" ] || expected=/dev/null
+  if ! cmp -s "$expected" "$work/$stream"; then
+    echo "$stream differs (expected, then actual, as cat -A):"
+    cat -A "$expected" | head -40
+    echo "----"
+    cat -A "$work/$stream" | head -40
+    failed=1
+  fi
+done
+if [ "$status" != "$expected_status" ]; then
+  echo "status $status, expected $expected_status"
+  failed=1
+fi
+exit $failed
