@@ -17,7 +17,9 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # make run ARGS=--matrizes for matrix mode
-run: build
+# (build messages go to standard error, so that standard output is the program's alone)
+run: $(BUILD_DIR)/CMakeCache.txt
+	@cmake --build $(BUILD_DIR) --target revareza -j $(JOBS) >&2
 	@$(BUILD_DIR)/console/revareza $(ARGS)
 
 clean:
