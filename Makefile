@@ -1,26 +1,36 @@
-# Thin wrapper over CMake: the commands people type.
-BUILD_DIR := build/native
+# Thin wrapper over CMake presets: the commands people type.
 JOBS ?= $(shell nproc)
 ARGS ?=
+NATIVE := build/native
+X86_32 := build/x86-32
 
-.PHONY: all build test run clean
+.PHONY: all build test run test-x86-32 clean
 
 all: build
 
-$(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+$(NATIVE)/CMakeCache.txt:
+	cmake --preset native
 
-build: $(BUILD_DIR)/CMakeCache.txt
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+build: $(NATIVE)/CMakeCache.txt
+	cmake --build --preset native -j $(JOBS)
 
 test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	ctest --preset native -j $(JOBS)
 
 # make run ARGS=--matrizes for matrix mode
 # (build messages go to standard error, so that standard output is the program's alone)
-run: $(BUILD_DIR)/CMakeCache.txt
-	@cmake --build $(BUILD_DIR) --target revareza -j $(JOBS) >&2
-	@$(BUILD_DIR)/console/revareza $(ARGS)
+run: $(NATIVE)/CMakeCache.txt
+	@cmake --build --preset native --target revareza -j $(JOBS) >&2
+	@$(NATIVE)/console/revareza $(ARGS)
+
+# The 32-bit x86 build, its tests run under qemu-i386, and a comparison of
+# its output with the native program's (hence the native build first).
+$(X86_32)/CMakeCache.txt:
+	cmake --preset x86-32
+
+test-x86-32: build $(X86_32)/CMakeCache.txt
+	cmake --build --preset x86-32 -j $(JOBS)
+	ctest --preset x86-32 -j $(JOBS)
 
 clean:
 	rm -rf build
