@@ -1,7 +1,10 @@
 #include "geometry/matrix4.hpp"
 
+#include "geometry/fixed_field.hpp"
+
 #include <cmath>
 #include <iostream>
+#include <locale>
 
 namespace revareza {
 
@@ -110,16 +113,49 @@ HVector operator*(const Matrix4& m, const HVector& v) noexcept
     return HVector(r[0], r[1], r[2], r[3]);
 }
 
+namespace {
+
+// Whether a field of width 10 on this stream comes out exactly as
+// put_fixed_field writes it: no sign or case flags, space fill on the left,
+// and the classic locale's decimal point.
+bool plain_fixed_stream(const std::ostream& out)
+{
+    const std::ios::fmtflags flags = out.flags();
+    const std::ios::fmtflags adjust = flags & std::ios::adjustfield;
+    return (flags & std::ios::floatfield) == std::ios::fixed
+        && !(flags & (std::ios::showpos | std::ios::uppercase))
+        && adjust != std::ios::left && adjust != std::ios::internal
+        && out.fill() == ' ' && out.getloc() == std::locale::classic();
+}
+
+} // namespace
+
 void print_matrix(const Matrix4& m, std::ostream& out)
 {
     out.setf(std::ios::showpoint | std::ios::fixed);
     out.precision(5);
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            out.width(10);
-            out << m(r, c) << ' ';
+    if (plain_fixed_stream(out)) {
+        // The same text as below, formatted in one go per line: stream
+        // insertion of a double is most of the cost of matrix mode.
+        for (int r = 0; r < 4; ++r) {
+            char line[4 * (FIXED_FIELD_MAX + 1) + 1];
+            char* end = line;
+            for (int c = 0; c < 4; ++c) {
+                end = put_fixed_field(end, m(r, c));
+                *end++ = ' ';
+            }
+            *end++ = '\n';
+            out.write(line, end - line);
+            out.flush();
         }
-        out << std::endl;
+    } else {
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 4; ++c) {
+                out.width(10);
+                out << m(r, c) << ' ';
+            }
+            out << std::endl;
+        }
     }
     out.unsetf(std::ios::showpoint | std::ios::fixed);
 }
