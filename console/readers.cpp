@@ -1,6 +1,7 @@
 #include "console/readers.hpp"
 
 #include "console/mode.hpp"
+#include "console/number_input.hpp"
 #include "console/program_exit.hpp"
 
 #include <iostream>
@@ -9,6 +10,16 @@ namespace revareza {
 namespace {
 
 const char* const kRetryMessage = "Dados invalidos, tente novamente: ";
+
+// Three numbers in one chained extraction: after a failure the rest fail
+// too, and the partial values are not used.
+bool read_three(double& x, double& y, double& z)
+{
+    extract_double(std::cin, x);
+    extract_double(std::cin, y);
+    extract_double(std::cin, z);
+    return !std::cin.fail();
+}
 
 bool all_zero(double x, double y, double z)
 {
@@ -34,10 +45,10 @@ HVector read_point()
     double y = 0.0;
     double z = 0.0;
     if (interactive_mode) {
-        while (!(std::cin >> x >> y >> z)) {
+        while (!read_three(x, y, z)) {
             recover_input(kRetryMessage);
         }
-    } else if (!(std::cin >> x >> y >> z)) {
+    } else if (!read_three(x, y, z)) {
         fail_input("Erro na leitura de um ponto!", EXIT_BAD_NUMBER);
     }
     return HVector(x, y, z, 1.0);
@@ -49,10 +60,10 @@ HVector read_vector()
     double y = 0.0;
     double z = 0.0;
     if (interactive_mode) {
-        while (!(std::cin >> x >> y >> z) || all_zero(x, y, z)) {
+        while (!read_three(x, y, z) || all_zero(x, y, z)) {
             recover_input(kRetryMessage);
         }
-    } else if (!(std::cin >> x >> y >> z)) {
+    } else if (!read_three(x, y, z)) {
         fail_input("Erro na leitura de um vetor!", EXIT_BAD_NUMBER);
     } else if (all_zero(x, y, z)) {
         fail_input("Erro: leitura de vetor degenerado!", EXIT_ZERO_DIRECTION);
