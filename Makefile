@@ -4,7 +4,7 @@ ARGS ?=
 NATIVE := build/native
 X86_32 := build/x86-32
 
-.PHONY: all build test run test-x86-32 clean
+.PHONY: all build test run test-x86-32 bench clean
 
 all: build
 
@@ -31,6 +31,10 @@ $(X86_32)/CMakeCache.txt:
 test-x86-32: build $(X86_32)/CMakeCache.txt
 	cmake --build --preset x86-32 -j $(JOBS)
 	ctest --preset x86-32 -j $(JOBS)
+
+# Matrix mode's speed against a from_chars/to_chars loop doing the same writes.
+bench: build
+	bench/run_bench.sh $(NATIVE)
 
 clean:
 	rm -rf build

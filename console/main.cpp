@@ -13,6 +13,10 @@ int main(int argc, char* argv[])
 {
     using namespace revareza;
 
+    // The standard streams get buffers of their own instead of going through
+    // C stdio one character at a time; every flush is still a write.
+    std::ios::sync_with_stdio(false);
+
     // Only the first argument is ever looked at; anything unknown is ignored.
     if (argc > 1) {
         if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
