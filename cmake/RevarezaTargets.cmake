@@ -1,5 +1,10 @@
 # Settings every target of the project gets, test targets included.
-#
+
+option(REVAREZA_SANITIZE
+  "Build every target with AddressSanitizer (leak checks included) and UndefinedBehaviorSanitizer" OFF)
+option(REVAREZA_FUZZ
+  "Instrument every target for libFuzzer's coverage (clang only) and build the fuzz targets" OFF)
+
 # -ffp-contract=off: results are specified as IEEE double operations in the
 # order the code writes them; a fused multiply-add would change roundings
 # (signs of zeros, last digits, NaN or not).
@@ -9,4 +14,13 @@ function(revareza_configure_target target)
   target_compile_options(${target} PRIVATE
     -ffp-contract=off
     -Wall -Wextra -Wpedantic -Wshadow)
+  if(REVAREZA_SANITIZE OR REVAREZA_FUZZ)
+    # Any error ends the run: a report that let the program go on could pass unseen.
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(REVAREZA_FUZZ)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
 endfunction()

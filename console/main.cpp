@@ -1,47 +1,8 @@
 // revareza: planar projections of 3D points, interactively or as a filter
 // that turns projection definitions into matrices (--matrizes).
-#include "console/dialogues.hpp"
-#include "console/menu.hpp"
-#include "console/mode.hpp"
-#include "console/program_exit.hpp"
-#include "console/prompt.hpp"
-
-#include <cstring>
-#include <iostream>
+#include "console/program.hpp"
 
 int main(int argc, char* argv[])
 {
-    using namespace revareza;
-
-    // The standard streams get buffers of their own instead of going through
-    // C stdio one character at a time; every flush is still a write.
-    std::ios::sync_with_stdio(false);
-
-    // Only the first argument is ever looked at; anything unknown is ignored.
-    if (argc > 1) {
-        if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
-            print_usage();
-            return output_status();
-        }
-        if (std::strcmp(argv[1], "--matrizes") == 0) {
-            interactive_mode = false;
-            print_projected_point = false;
-        }
-    }
-
-    // Pending prompts must be visible before every read.
-    std::cin.tie(&std::cout);
-
-    prompt << "Atencao: Antes de executar este programa, leia as instrucoes de uso\n";
-    int type = 0;
-    do {
-        type = read_projection_type();
-        if (type == 1) {
-            run_parallel_dialogue();
-        } else if (type == 2) {
-            run_perspective_dialogue();
-        }
-        stop_if_output_failed();
-    } while (type != 0);
-    return output_status();
+    return revareza::run_program(argc, argv);
 }

@@ -1,7 +1,6 @@
 #include "console/program_exit.hpp"
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 namespace revareza {
@@ -20,7 +19,7 @@ int output_status()
 
 void end_program()
 {
-    std::exit(output_status());
+    exit_process(output_status());
 }
 
 void stop_if_output_failed()
@@ -33,7 +32,7 @@ void stop_if_output_failed()
 void fail_input(const char* message, ExitStatus status)
 {
     std::cerr << message << std::endl;
-    std::exit(status);
+    exit_process(status);
 }
 
 } // namespace revareza

@@ -27,4 +27,8 @@ void stop_if_output_failed();
 /// Writes message and a newline to standard error and ends with status.
 [[noreturn]] void fail_input(const char* message, ExitStatus status);
 
+/// Ends the process with status (std::exit: static destructors flush the
+/// standard streams).
+[[noreturn]] void exit_process(int status);
+
 } // namespace revareza
