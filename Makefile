@@ -4,7 +4,7 @@ ARGS ?=
 NATIVE := build/native
 X86_32 := build/x86-32
 
-.PHONY: all build test run test-x86-32 bench clean
+.PHONY: all build test run test-x86-32 test-sanitize fuzz fuzz-run bench clean
 
 all: build
 
@@ -31,6 +31,27 @@ $(X86_32)/CMakeCache.txt:
 test-x86-32: build $(X86_32)/CMakeCache.txt
 	cmake --build --preset x86-32 -j $(JOBS)
 	ctest --preset x86-32 -j $(JOBS)
+
+# Every test, unit and black-box, built with AddressSanitizer (and leak
+# checks) and UndefinedBehaviorSanitizer; any report fails the test.
+SANITIZE := build/sanitize
+$(SANITIZE)/CMakeCache.txt:
+	cmake --preset sanitize
+
+test-sanitize: $(SANITIZE)/CMakeCache.txt
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+# libFuzzer targets (clang), and a bounded run of each: make fuzz-run FUZZ_SECONDS=600
+FUZZ_SECONDS ?= 60
+build/fuzz/CMakeCache.txt:
+	cmake --preset fuzz
+
+fuzz: build/fuzz/CMakeCache.txt
+	cmake --build --preset fuzz -j $(JOBS)
+
+fuzz-run: fuzz
+	fuzz/run_fuzzers.sh $(FUZZ_SECONDS)
 
 # Matrix mode's speed against a from_chars/to_chars loop doing the same writes.
 bench: build

@@ -1,0 +1,52 @@
+// Whole runs of the program: the first byte picks the command line, the
+// rest is standard input, cut wherever the fuzzer cuts it.
+#include "harness.hpp"
+
+#include "console/program.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using revareza::fuzz::Console;
+using revareza::fuzz::ProgramEnd;
+
+struct CommandLine {
+    int argc;
+    const char* argv[3];
+    bool interactive;
+    bool help;
+};
+
+const CommandLine kCommandLines[] = {
+    {1, {"revareza", nullptr, nullptr}, true, false},
+    {2, {"revareza", "--matrizes", nullptr}, false, false},
+    {3, {"revareza", "outro", "--matrizes"}, true, false},
+    {2, {"revareza", "-h", nullptr}, false, true},
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0) {
+        return 0;
+    }
+    const CommandLine& line = kCommandLines[data[0] % 4];
+    Console console(data + 1, size - 1);
+    int status = -1;
+    try {
+        status = revareza::run_program(line.argc, const_cast<char**>(line.argv));
+    } catch (const ProgramEnd& end) {
+        status = end.status;
+    }
+    // Output never fails here, so: 0 in interactive mode and for the usage;
+    // in matrix mode 0 or an input error.
+    const bool expected = line.interactive || line.help ? status == 0 : status >= 0 && status <= 3;
+    if (!expected) {
+        std::fprintf(stderr, "status %d\n", status);
+        std::abort();
+    }
+    return 0;
+}
