@@ -11,7 +11,10 @@
 # A case directory holds:
 #   args      optional; one argument per line
 #   stdin     optional; standard input (empty when absent)
+#   stdin.sh  optional, instead of stdin: a bash script that writes it (for
+#             inputs too large to keep, a megabyte line say)
 #   stdout    expected standard output (empty when absent)
+#   stdout.sh optional, instead of stdout: a bash script that writes it
 #   stderr    expected standard error (empty when absent)
 #   status    expected exit status (0 when absent; 141 = killed by SIGPIPE)
 #   redirect  optional; where standard output goes instead of a file:
@@ -27,13 +30,18 @@ args=()
 if [ -f "$case_dir/args" ]; then
   mapfile -t args < "$case_dir/args"
 fi
-input=/dev/null
-[ -f "$case_dir/stdin" ] && input="$case_dir/stdin"
 redirect=file
 [ -f "$case_dir/redirect" ] && redirect=$(< "$case_dir/redirect")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+input=/dev/null
+if [ -f "$case_dir/stdin.sh" ]; then
+  bash "$case_dir/stdin.sh" > "$work/stdin"
+  input="$work/stdin"
+elif [ -f "$case_dir/stdin" ]; then
+  input="$case_dir/stdin"
+fi
 : > "$work/stdout"
 
 case $redirect in
@@ -65,6 +73,10 @@ expected_status=0
 failed=0
 for stream in stdout stderr; do
   expected="$case_dir/$stream"
+  if [ -f "$case_dir/$stream.sh" ]; then
+    bash "$case_dir/$stream.sh" > "$work/generated.$stream"
+    expected="$work/generated.$stream"
+  fi
   [ -f "$expected" ] || expected=/dev/null
   # A padded field keeps its width: " -nan" becomes "  nan".
   sed 's/ -nan/  nan/g; s/-nan/nan/g' "$expected" > "$work/expected.$stream"

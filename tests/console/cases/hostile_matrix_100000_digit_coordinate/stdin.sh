@@ -1,0 +1,3 @@
+printf "1 "
+head -c 100000 /dev/zero | tr "\0" 9
+echo " 0 0 1 0 0 0 1 0 0 0 1 0"

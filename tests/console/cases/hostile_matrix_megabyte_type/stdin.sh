@@ -1,0 +1,1 @@
+head -c 1048576 /dev/zero | tr "\0" 7; echo
