@@ -4,7 +4,7 @@ ARGS ?=
 NATIVE := build/native
 X86_32 := build/x86-32
 
-.PHONY: all build test run test-x86-32 test-sanitize fuzz fuzz-run bench clean
+.PHONY: all build test run install package test-x86-32 test-sanitize fuzz fuzz-run bench clean
 
 all: build
 
@@ -22,6 +22,17 @@ test: build
 run: $(NATIVE)/CMakeCache.txt
 	@cmake --build --preset native --target revareza -j $(JOBS) >&2
 	@$(NATIVE)/console/revareza $(ARGS)
+
+# The program, its manual and the library (headers, static libraries, CMake
+# package) under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(NATIVE) --prefix $(PREFIX)
+
+# A Debian package and a tarball, in build/packages/.
+package: build
+	cpack --config $(NATIVE)/CPackConfig.cmake -B build/packages
+	tests/install/check_package.sh build/packages
 
 # The 32-bit x86 build, its tests run under qemu-i386, and a comparison of
 # its output with the native program's (hence the native build first).
