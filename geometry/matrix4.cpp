@@ -29,37 +29,32 @@ void Matrix4::make_scaling(double sx, double sy, double sz) noexcept
     at(2, 2) = sz;
 }
 
-void Matrix4::make_rotation_x(double theta) noexcept
+void Matrix4::make_rotation(int a, int b, double theta) noexcept
 {
     set_identity();
     const double c = std::cos(theta);
     const double s = std::sin(theta);
-    at(1, 1) = c;
-    at(1, 2) = -s;
-    at(2, 1) = s;
-    at(2, 2) = c;
+    at(a, a) = c;
+    at(a, b) = -s;
+    at(b, a) = s;
+    at(b, b) = c;
+}
+
+// Right-handed about each axis: x turns y towards z, y turns z towards x,
+// z turns x towards y.
+void Matrix4::make_rotation_x(double theta) noexcept
+{
+    make_rotation(1, 2, theta);
 }
 
 void Matrix4::make_rotation_y(double theta) noexcept
 {
-    set_identity();
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
-    at(0, 0) = c;
-    at(0, 2) = s;
-    at(2, 0) = -s;
-    at(2, 2) = c;
+    make_rotation(2, 0, theta);
 }
 
 void Matrix4::make_rotation_z(double theta) noexcept
 {
-    set_identity();
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
-    at(0, 0) = c;
-    at(0, 1) = -s;
-    at(1, 0) = s;
-    at(1, 1) = c;
+    make_rotation(0, 1, theta);
 }
 
 void Matrix4::make_shear_z(double a, double b) noexcept

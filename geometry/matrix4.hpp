@@ -67,6 +67,9 @@ public:
 private:
     constexpr double& at(int r, int c) noexcept { return e_[4 * r + c]; }
 
+    // Identity, then the rotation by theta that turns axis a towards axis b.
+    void make_rotation(int a, int b, double theta) noexcept;
+
     double e_[16];
 };
 

@@ -1,5 +1,7 @@
 #include "console/number_input.hpp"
 
+#include "support/test_support.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,20 +13,7 @@
 namespace revareza {
 namespace {
 
-class Random {
-public:
-    std::uint64_t Next()
-    {
-        state_ ^= state_ >> 12;
-        state_ ^= state_ << 25;
-        state_ ^= state_ >> 27;
-        return state_ * 0x2545F4914F6CDD1Du;
-    }
-    int Below(int n) { return static_cast<int>((Next() >> 33) % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t state_ = 0x9E3779B97F4A7C15u;
-};
+using test::Random;
 
 std::uint64_t Bits(double v)
 {
@@ -166,29 +155,17 @@ TEST(NumberInput, LongNumbers)
     EXPECT_EQ(mismatches, 0);
 }
 
-// Counts flushes: a prompt must be out before the read waits for input.
-class FlushCounter : public std::stringbuf {
-public:
-    int flushes = 0;
-
-protected:
-    int sync() override
-    {
-        ++flushes;
-        return 0;
-    }
-};
-
+// A prompt must be out before the read waits for input.
 TEST(NumberInput, FlushesTheTiedStreamFirst)
 {
-    FlushCounter counter;
+    test::FlushRecorder counter;
     std::ostream prompt(&counter);
     std::istringstream in("5");
     in.tie(&prompt);
     double v = 0;
     extract_double(in, v);
     EXPECT_EQ(v, 5.0);
-    EXPECT_EQ(counter.flushes, 1);
+    EXPECT_EQ(counter.flushes(), 1);
 }
 
 } // namespace

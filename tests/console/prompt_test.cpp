@@ -1,6 +1,7 @@
 #include "console/prompt.hpp"
 
 #include "console/mode.hpp"
+#include "support/test_support.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,23 +11,11 @@
 namespace revareza {
 namespace {
 
-class FlushCounter : public std::stringbuf {
-public:
-    int flushes = 0;
-
-protected:
-    int sync() override
-    {
-        ++flushes;
-        return 0;
-    }
-};
-
 class PromptStreamTest : public testing::Test {
 protected:
     void TearDown() override { interactive_mode = true; }
 
-    FlushCounter buffer;
+    test::FlushRecorder buffer;
     std::ostream out{&buffer};
     PromptStream p{out};
 };
@@ -34,10 +23,10 @@ protected:
 TEST_F(PromptStreamTest, InteractiveWritesTextVectorAndFlushesOnlyAtTheEnd)
 {
     p << "Usando o vetor " << HVector(0, 0, 5, 0);
-    EXPECT_EQ(buffer.flushes, 0);
+    EXPECT_EQ(buffer.flushes(), 0);
     p << prompt_end;
     EXPECT_EQ(buffer.str(), "Usando o vetor (0.00000,0.00000,1.00000)\n");
-    EXPECT_EQ(buffer.flushes, 1);
+    EXPECT_EQ(buffer.flushes(), 1);
     p << std::string("texto");
     EXPECT_EQ(buffer.str(), "Usando o vetor (0.00000,0.00000,1.00000)\ntexto");
 }
@@ -47,7 +36,7 @@ TEST_F(PromptStreamTest, MatrixModeWritesNothingAndNeverFlushes)
     interactive_mode = false;
     p << "Entre com a sua opcao: " << HVector(1, 2, 3, 1) << std::string("x") << prompt_end;
     EXPECT_EQ(buffer.str(), "");
-    EXPECT_EQ(buffer.flushes, 0);
+    EXPECT_EQ(buffer.flushes(), 0);
     // Nothing touched the stream's formatting either.
     EXPECT_EQ(out.precision(), 6);
 }

@@ -1,5 +1,7 @@
 #include "geometry/fixed_field.hpp"
 
+#include "support/test_support.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,20 +38,6 @@ double FromBits(std::uint64_t bits)
     std::memcpy(&v, &bits, sizeof v);
     return v;
 }
-
-class Bits {
-public:
-    std::uint64_t Next()
-    {
-        state_ ^= state_ >> 12;
-        state_ ^= state_ << 25;
-        state_ ^= state_ >> 27;
-        return state_ * 0x2545F4914F6CDD1Du;
-    }
-
-private:
-    std::uint64_t state_ = 0x853C49E6748FEA9Bu;
-};
 
 void ExpectSameAsStream(const std::vector<double>& values)
 {
@@ -115,7 +103,7 @@ TEST(FixedField, RandomBitPatterns)
 {
     // Every kind of double: NaNs with payloads and either sign, subnormals,
     // huge and tiny magnitudes.
-    Bits bits;
+    test::Random bits(0x853C49E6748FEA9Bu);
     std::vector<double> values;
     for (int i = 0; i < 200000; ++i) {
         values.push_back(FromBits(bits.Next()));
@@ -125,7 +113,7 @@ TEST(FixedField, RandomBitPatterns)
 
 TEST(FixedField, RandomValuesOfUsualSize)
 {
-    Bits bits;
+    test::Random bits(0x853C49E6748FEA9Bu);
     std::vector<double> values;
     for (int i = 0; i < 200000; ++i) {
         const double unit = static_cast<double>(bits.Next() >> 11) * 0x1p-53; // [0, 1)

@@ -1,12 +1,13 @@
 #include "geometry/matrix4.hpp"
 
+#include "support/test_support.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <regex>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -181,22 +182,9 @@ TEST(Matrix4, ApplicationDividesByTheNewWeight)
     EXPECT_TRUE(std::isnan(lost.x()));
 }
 
-// Counts flushes, to check that every line of the matrix text is flushed.
-class FlushCounter : public std::stringbuf {
-public:
-    std::vector<std::size_t> flushed_at;
-
-protected:
-    int sync() override
-    {
-        flushed_at.push_back(str().size());
-        return 0;
-    }
-};
-
 TEST(Matrix4, PrintIdentityByteForByte)
 {
-    FlushCounter buffer;
+    test::FlushRecorder buffer;
     std::ostream out(&buffer);
     print_matrix(Matrix4(), out);
     const std::string row0 = "   1.00000    0.00000    0.00000    0.00000 \n";

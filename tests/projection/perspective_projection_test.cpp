@@ -9,11 +9,10 @@
 namespace revareza {
 namespace {
 
+using test::Direction;
 using test::Plane;
+using test::Point;
 using test::V3;
-
-HVector Point(V3 v) { return HVector(v.x, v.y, v.z, 1); }
-HVector Direction(V3 v) { return HVector(v.x, v.y, v.z, 0); }
 
 Matrix4 Build(const Plane& plane, V3 c)
 {

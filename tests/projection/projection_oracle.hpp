@@ -3,6 +3,8 @@
 // Plain-double geometry for checking the projection builders against the
 // textbook construction, independently of the matrix code.
 
+#include "geometry/hvector.hpp"
+
 #include <cmath>
 
 namespace revareza {
@@ -18,6 +20,9 @@ inline V3 Scale(V3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
 inline double Dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 inline V3 Cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 inline V3 Unit(V3 a) { return Scale(a, 1.0 / std::sqrt(Dot(a, a))); }
+
+inline HVector Point(V3 v) { return HVector(v.x, v.y, v.z, 1); }
+inline HVector Direction(V3 v) { return HVector(v.x, v.y, v.z, 0); }
 
 struct Plane {
     V3 o, x, y; // x and y orthogonal; normalised by PlaneCoordinates

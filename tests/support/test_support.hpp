@@ -1,0 +1,50 @@
+#pragma once
+
+// Helpers shared by the unit tests.
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <vector>
+
+namespace revareza {
+namespace test {
+
+/// A string buffer that records where each flush happened (the length of
+/// the text at that moment), to check that a line is flushed when written.
+class FlushRecorder : public std::stringbuf {
+public:
+    std::vector<std::size_t> flushed_at;
+
+    std::size_t flushes() const { return flushed_at.size(); }
+
+protected:
+    int sync() override
+    {
+        flushed_at.push_back(str().size());
+        return 0;
+    }
+};
+
+/// xorshift64*: reproducible test data, the same on every build.
+class Random {
+public:
+    explicit Random(std::uint64_t seed = 0x9E3779B97F4A7C15u) : state_(seed) {}
+
+    std::uint64_t Next()
+    {
+        state_ ^= state_ >> 12;
+        state_ ^= state_ << 25;
+        state_ ^= state_ >> 27;
+        return state_ * 0x2545F4914F6CDD1Du;
+    }
+
+    /// In [0, n).
+    int Below(int n) { return static_cast<int>((Next() >> 33) % static_cast<std::uint64_t>(n)); }
+
+private:
+    std::uint64_t state_;
+};
+
+} // namespace test
+} // namespace revareza
