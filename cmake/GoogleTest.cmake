@@ -25,5 +25,9 @@ function(revareza_add_unit_tests target)
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   revareza_configure_target(${target})
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
+  # A test passes on GoogleTest's own verdict, not on the exit status alone:
+  # code under test that ends the process with status 0 (end of input does)
+  # must not pass for a test that never finished.
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+    PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\.")
 endfunction()

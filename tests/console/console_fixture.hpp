@@ -31,10 +31,11 @@ protected:
         print_projected_point = true;
     }
 
+    // A fresh input, and standard input's state cleared of the last one's end.
     void SetInput(const std::string& text)
     {
         input_.str(text);
-        input_.clear();
+        std::cin.clear();
     }
 
     static void UseMatrixMode()
