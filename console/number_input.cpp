@@ -4,60 +4,122 @@
 #include <cstdlib>
 #include <istream>
 #include <limits>
-#include <string>
 
 namespace revareza {
 namespace {
 
-// The characters of a number, as the stream's extraction collects them.
-// Short texts stay on the stack; a longer one (a number of a thousand
-// digits, say) moves to a string, as the stream's own text does.
-class NumberText {
-public:
-    void push(char c)
-    {
-        if (size_ < sizeof small_ - 1) {
-            small_[size_++] = c;
-        } else {
-            if (large_.empty()) {
-                large_.assign(small_, size_);
-            }
-            large_.push_back(c);
-            ++size_;
-        }
-    }
+// Significant digits kept of a number's text. The value of a double is
+// decided by at most 767 of them (the longest exact midpoint between two
+// adjacent doubles has that many); a digit past the kept ones matters only
+// as zero or not, and one more digit 1 stands for all the non-zero ones.
+constexpr int KEPT_DIGITS = 800;
 
-    // NUL-terminated text and its length.
-    const char* data()
-    {
-        if (large_.empty()) {
-            small_[size_] = '\0';
-            return small_;
-        }
-        return large_.c_str();
-    }
+// The written exponent stops growing here; nothing read in a lifetime
+// comes near it, so only numbers that are infinite or zero anyway reach it.
+constexpr long long EXPONENT_SATURATION = 1'000'000'000'000'000;
 
-    std::size_t size() const { return size_; }
-
-private:
-    char small_[64];
-    std::size_t size_ = 0;
-    std::string large_;
-};
+// Beyond this decimal exponent every kept mantissa is an overflow or rounds
+// to zero, so the text handed to the conversion stays short.
+constexpr long long EXPONENT_CLAMP = 1000;
 
 bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
+// A number as the stream's extraction collects it, held in constant space
+// however long its text: the sign, the first KEPT_DIGITS significant digits,
+// whether a non-zero digit was dropped after them, and the decimal exponent.
+// The value is 0.d1d2...dn * 10^(point + exponent); leading zeros only move
+// the point, and dropped integer digits move it too.
+class NumberText {
+public:
+    void negate() { negative_ = true; }
+
+    void mantissa_digit(char c, bool in_fraction)
+    {
+        has_mantissa_ = true;
+        if (count_ == 0 && c == '0') {
+            if (in_fraction) {
+                --point_; // 0.000d: each zero after the point shifts d right
+            }
+            return;
+        }
+        if (count_ < KEPT_DIGITS) {
+            digits_[count_++] = c;
+        } else if (c != '0') {
+            dropped_nonzero_ = true;
+        }
+        if (!in_fraction) {
+            ++point_;
+        }
+    }
+
+    void start_exponent() { has_exponent_ = true; }
+    void negate_exponent() { exponent_negative_ = true; }
+
+    void exponent_digit(char c)
+    {
+        has_exponent_digit_ = true;
+        if (exponent_ < EXPONENT_SATURATION) {
+            exponent_ = exponent_ * 10 + (c - '0');
+        }
+    }
+
+    // What strtod would make of the whole collected text: false when it
+    // would not take all of it (no mantissa digit, or an 'e' without digits).
+    bool complete() const { return has_mantissa_ && (!has_exponent_ || has_exponent_digit_); }
+
+    // The same value in a short canonical text, "-0.ddd[1]e-12": NUL-ended,
+    // in out, which has room for TEXT_MAX characters; returns its end.
+    static constexpr int TEXT_MAX = KEPT_DIGITS + 32;
+    char* canonical(char* out) const
+    {
+        if (negative_) {
+            *out++ = '-';
+        }
+        *out++ = '0';
+        if (count_ > 0) {
+            *out++ = '.';
+            for (int i = 0; i < count_; ++i) {
+                *out++ = digits_[i];
+            }
+            if (dropped_nonzero_) {
+                *out++ = '1';
+            }
+            long long e = point_ + (exponent_negative_ ? -exponent_ : exponent_);
+            e = e > EXPONENT_CLAMP ? EXPONENT_CLAMP : e < -EXPONENT_CLAMP ? -EXPONENT_CLAMP : e;
+            *out++ = 'e';
+            out = std::to_chars(out, out + 8, e).ptr;
+        }
+        *out = '\0';
+        return out;
+    }
+
+private:
+    char digits_[KEPT_DIGITS];
+    int count_ = 0;
+    bool dropped_nonzero_ = false;
+    bool negative_ = false;
+    bool has_mantissa_ = false;
+    bool has_exponent_ = false;
+    bool has_exponent_digit_ = false;
+    bool exponent_negative_ = false;
+    // Bounded by the number of characters read, so it cannot overflow.
+    long long point_ = 0;
+    long long exponent_ = 0;
+};
+
 // Collects what the stream's extraction of a floating-point number accepts:
-// a sign; digits with at most one point, which may not follow the exponent; an 'e' or 'E' once some digit was seen,
-// directly followed by an optional sign; then digits again. Stops at the
-// first character that does not fit, without consuming it. Returns whether
-// the end of the input was reached.
+// a sign; digits with at most one point, which may not follow the exponent;
+// an 'e' or 'E' once some digit was seen, directly followed by an optional
+// sign; then digits again. Stops at the first character that does not fit,
+// without consuming it. Returns whether the end of the input was reached.
 bool collect(std::streambuf& buffer, NumberText& text)
 {
     using traits = std::char_traits<char>;
     int c = buffer.sgetc();
     if (c == '+' || c == '-') {
-        text.push(static_cast<char>(c));
+        if (c == '-') {
+            text.negate();
+        }
         c = buffer.snextc();
     }
     bool found_mantissa = false;
@@ -65,17 +127,22 @@ bool collect(std::streambuf& buffer, NumberText& text)
     bool found_exponent = false;
     while (!traits::eq_int_type(c, traits::eof())) {
         if (is_digit(c)) {
-            text.push(static_cast<char>(c));
-            found_mantissa = true;
+            if (found_exponent) {
+                text.exponent_digit(static_cast<char>(c));
+            } else {
+                text.mantissa_digit(static_cast<char>(c), found_point);
+                found_mantissa = true;
+            }
         } else if (c == '.' && !found_point && !found_exponent) {
-            text.push('.');
             found_point = true;
         } else if ((c == 'e' || c == 'E') && !found_exponent && found_mantissa) {
-            text.push('e');
+            text.start_exponent();
             found_exponent = true;
             c = buffer.snextc();
             if (c == '+' || c == '-') {
-                text.push(static_cast<char>(c));
+                if (c == '-') {
+                    text.negate_exponent();
+                }
             } else {
                 continue; // look at this character again as a digit
             }
@@ -90,26 +157,23 @@ bool collect(std::streambuf& buffer, NumberText& text)
 // The stream's conversion of the collected text: strtod in the C locale,
 // failure (value 0) unless all of the text is used, and failure with the
 // largest finite value of the sign on overflow.
-bool convert(NumberText& text, double& value)
+bool convert(const NumberText& text, double& value)
 {
-    const char* begin = text.data();
-    const char* end = begin + text.size();
+    if (!text.complete()) {
+        value = 0.0;
+        return false;
+    }
+    char canonical[NumberText::TEXT_MAX];
+    const char* const end = text.canonical(canonical);
     // from_chars is correctly rounded like strtod and much cheaper; it
-    // answers alone only when it takes the whole text without a range
-    // error. It knows no '+' sign, which the text may start with.
-    const char* digits = begin != end && *begin == '+' ? begin + 1 : begin;
+    // answers alone unless the value is out of range.
     double parsed = 0.0;
-    const std::from_chars_result fast = std::from_chars(digits, end, parsed);
+    const std::from_chars_result fast = std::from_chars(canonical, end, parsed);
     if (fast.ec == std::errc() && fast.ptr == end) {
         value = parsed;
         return true;
     }
-    char* stop = nullptr;
-    parsed = std::strtod(begin, &stop);
-    if (stop == begin || *stop != '\0') {
-        value = 0.0;
-        return false;
-    }
+    parsed = std::strtod(canonical, nullptr);
     if (parsed == std::numeric_limits<double>::infinity()) {
         value = std::numeric_limits<double>::max();
         return false;
@@ -118,7 +182,7 @@ bool convert(NumberText& text, double& value)
         value = -std::numeric_limits<double>::max();
         return false;
     }
-    value = parsed;
+    value = parsed; // an underflow is no failure for the stream
     return true;
 }
 
@@ -133,7 +197,16 @@ std::istream& extract_double(std::istream& in, double& value)
         return in;
     }
     NumberText text;
-    const bool at_end = collect(*in.rdbuf(), text);
+    bool at_end = false;
+    // A buffer reports a read error (EIO, EISDIR, EBADF...) by throwing from
+    // underflow. The stream's own extraction turns that into badbit and
+    // leaves the value alone; so does this one, and nothing escapes.
+    try {
+        at_end = collect(*in.rdbuf(), text);
+    } catch (...) {
+        in.setstate(std::ios::badbit);
+        return in;
+    }
     std::ios::iostate state = convert(text, value) ? std::ios::goodbit : std::ios::failbit;
     if (at_end) {
         state |= std::ios::eofbit;

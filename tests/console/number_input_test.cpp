@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace revareza {
@@ -24,33 +25,33 @@ std::uint64_t Bits(double v)
 
 // Reads the text with four chained extractions through the stream and
 // through extract_double, and compares every value (bit for bit), every
-// error state and the characters left over.
+// error state and how much of the text was used. Twice: with the text
+// ending as a file ends, and ending in a read error.
 void ExpectSameAsStream(const std::string& text, int& mismatches)
 {
-    std::istringstream expected_in(text);
-    std::istringstream actual_in(text);
-    for (int i = 0; i < 4; ++i) {
-        double expected = -123.25; // the value a failed sentry leaves alone
-        double actual = -123.25;
-        expected_in >> expected;
-        extract_double(actual_in, actual);
-        if (Bits(expected) != Bits(actual) || expected_in.rdstate() != actual_in.rdstate()) {
-            if (++mismatches <= 10) {
-                ADD_FAILURE() << "text '" << text << "', extraction " << i << ": stream " << expected
-                              << " state " << expected_in.rdstate() << ", ours " << actual << " state "
-                              << actual_in.rdstate();
+    for (const bool read_error : {false, true}) {
+        test::TextSource expected_source(text, read_error);
+        test::TextSource actual_source(text, read_error);
+        std::istream expected_in(&expected_source);
+        std::istream actual_in(&actual_source);
+        for (int i = 0; i < 4; ++i) {
+            double expected = -123.25; // the value a failed sentry leaves alone
+            double actual = -123.25;
+            expected_in >> expected;
+            extract_double(actual_in, actual);
+            if (Bits(expected) != Bits(actual) || expected_in.rdstate() != actual_in.rdstate()) {
+                if (++mismatches <= 10) {
+                    ADD_FAILURE() << "text '" << text << "'" << (read_error ? " then a read error" : "")
+                                  << ", extraction " << i << ": stream " << expected << " state "
+                                  << expected_in.rdstate() << ", ours " << actual << " state " << actual_in.rdstate();
+                }
+                return;
             }
-            return;
         }
-    }
-    expected_in.clear();
-    actual_in.clear();
-    std::string expected_rest;
-    std::string actual_rest;
-    std::getline(expected_in, expected_rest, '\0');
-    std::getline(actual_in, actual_rest, '\0');
-    if (expected_rest != actual_rest && ++mismatches <= 10) {
-        ADD_FAILURE() << "text '" << text << "': left over '" << expected_rest << "' against '" << actual_rest << "'";
+        if (expected_source.used() != actual_source.used() && ++mismatches <= 10) {
+            ADD_FAILURE() << "text '" << text << "': the stream used " << expected_source.used()
+                          << " characters, ours " << actual_source.used();
+        }
     }
 }
 
@@ -151,6 +152,86 @@ TEST(NumberInput, LongNumbers)
             text += "e-" + std::to_string(random.Below(700));
         }
         ExpectSameAsStream(text + " 7", mismatches);
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// Decimal digits of n * factor, n given as decimal digits.
+std::string Times(const std::string& n, int factor)
+{
+    std::string product(n.size(), '0');
+    int carry = 0;
+    for (std::size_t i = n.size(); i-- > 0;) {
+        const int d = (n[i] - '0') * factor + carry;
+        product[i] = static_cast<char>('0' + d % 10);
+        carry = d / 10;
+    }
+    return carry ? std::to_string(carry) + product : product;
+}
+
+// Exact midpoints between adjacent doubles, as decimal digits D with an
+// exponent E (value D * 10^E), then written with far more than the 800
+// digits the reader keeps: zeros padded on either side of the point, and a
+// non-zero digit after them or not. Past the kept digits only "was anything
+// dropped non-zero" decides the rounding, so this is where a reader that
+// forgets it rounds a tie the wrong way.
+TEST(NumberInput, LongTokensAroundRoundingTies)
+{
+    std::vector<std::pair<std::string, int>> midpoints;
+    // (2j + 1) * 2^-1075 = (2j + 1) * 5^1075 * 10^-1075: between subnormals,
+    // 751 significant digits each.
+    std::string five_power = "1";
+    for (int i = 0; i < 1075; ++i) {
+        five_power = Times(five_power, 5);
+    }
+    for (int odd : {1, 3, 7, 255}) {
+        midpoints.emplace_back(Times(five_power, odd), -1075);
+    }
+    // (2^53 + 2j + 1) * 2^k: between the large doubles of magnitude 2^(53+k).
+    for (int k : {0, 1, 100, 700, 970}) {
+        std::string n = "9007199254740993"; // 2^53 + 1
+        for (int i = 0; i < k; ++i) {
+            n = Times(n, 2);
+        }
+        midpoints.emplace_back(n, 0);
+    }
+    int mismatches = 0;
+    for (const auto& [digits, exponent] : midpoints) {
+        for (int zeros : {0, 60, 900}) {
+            for (const char* tail : {"", "1", "0000001"}) {
+                const std::string mantissa = digits + std::string(static_cast<std::size_t>(zeros), '0') + tail;
+                const int tail_length = static_cast<int>(std::strlen(tail));
+                // The same value with the point after the first digit, in
+                // the middle, and behind 300 zeros after it.
+                const int scale = exponent - zeros - tail_length;
+                const std::size_t size = mantissa.size();
+                for (std::size_t point : {std::size_t{1}, size / 2}) {
+                    const std::string text = mantissa.substr(0, point) + "." + mantissa.substr(point) + "e"
+                        + std::to_string(scale + static_cast<int>(size - point));
+                    ExpectSameAsStream(text + " 5", mismatches);
+                    ExpectSameAsStream("-" + text, mismatches);
+                }
+                ExpectSameAsStream("0." + std::string(300, '0') + mantissa + "e"
+                                       + std::to_string(scale + static_cast<int>(size) + 300),
+                                   mismatches);
+                // Integer digits dropped past the kept ones count into the exponent.
+                ExpectSameAsStream(std::string(1000, '0') + mantissa + "e" + std::to_string(scale), mismatches);
+            }
+        }
+    }
+    // Exponents far past any double, written with many digits, and the
+    // extremes of the reader's own exponent arithmetic.
+    const std::vector<std::string> texts = {
+        "1e" + std::string(5000, '0') + "7",
+        "1e-" + std::string(5000, '9'),
+        "1e" + std::string(5000, '9'),
+        "0." + std::string(5000, '0') + "1e5020",
+        "1" + std::string(5000, '0') + "e-5000",
+        "1" + std::string(5000, '0') + "e-" + std::string(30, '9'),
+        "0." + std::string(400, '0') + "e" + std::string(30, '9'),
+    };
+    for (const std::string& text : texts) {
+        ExpectSameAsStream(text, mismatches);
     }
     EXPECT_EQ(mismatches, 0);
 }

@@ -22,6 +22,18 @@
 #             closed       no standard output at all
 #             broken-pipe  a pipe whose reader is gone, SIGPIPE ignored
 #             sigpipe      a pipe whose reader is gone, SIGPIPE default
+#   input     optional; where standard input comes from instead of a file:
+#             closed       no standard input at all (reads fail with EBADF)
+#             directory    a directory (reads fail with EISDIR)
+#             nonblocking  a non-blocking pipe holding stdin, whose writer
+#                          stays open: after the data, reads fail with EAGAIN
+#             pipe         stdin.sh's output through a pipe, as it is made
+#                          (endless input, or too large to store)
+#   peak_kb   optional; the run's peak resident memory may exceed that of a
+#             one-definition matrix-mode run by at most this many KiB
+#
+# Every run is cut off after 300 seconds: a program that loops counts as
+# failed rather than holding up the suite.
 set -u
 case_dir=$1
 shift
@@ -32,11 +44,13 @@ if [ -f "$case_dir/args" ]; then
 fi
 redirect=file
 [ -f "$case_dir/redirect" ] && redirect=$(< "$case_dir/redirect")
+input_kind=file
+[ -f "$case_dir/input" ] && input_kind=$(< "$case_dir/input")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 input=/dev/null
-if [ -f "$case_dir/stdin.sh" ]; then
+if [ -f "$case_dir/stdin.sh" ] && [ "$input_kind" != pipe ]; then
   bash "$case_dir/stdin.sh" > "$work/stdin"
   input="$work/stdin"
 elif [ -f "$case_dir/stdin" ]; then
@@ -44,13 +58,43 @@ elif [ -f "$case_dir/stdin" ]; then
 fi
 : > "$work/stdout"
 
+peak_file=$work/peak
+measure=()
+if [ -f "$case_dir/peak_kb" ]; then
+  measure=(/usr/bin/time -f %M -o "$peak_file")
+fi
+
+# Runs the program with standard input as the case asks; the caller
+# redirects standard output and error.
+run() {
+  local command=(timeout ${CASE_TIMEOUT:-300} "${measure[@]}" "$@" "${args[@]}")
+  case $input_kind in
+    file) "${command[@]}" < "$input" ;;
+    closed) "${command[@]}" <&- ;;
+    directory) "${command[@]}" < "$case_dir" ;;
+    pipe) bash "$case_dir/stdin.sh" | "${command[@]}" ;;
+    nonblocking)
+      perl -e 'use Fcntl;
+        my $file = shift;
+        pipe(my $r, my $w) or die "pipe: $!";
+        open(my $in, "<", $file) or die "$file: $!";
+        local $/; my $data = <$in>;
+        syswrite($w, $data) == length($data) or die "write: $!";
+        fcntl($r, F_SETFL, O_NONBLOCK) or die;
+        fcntl($w, F_SETFD, 0) or die;    # the writer stays open in the program
+        open(STDIN, "<&", $r) or die;
+        exec @ARGV or die "exec: $!"' "$input" "${command[@]}" ;;
+    *) echo "unknown input '$input_kind' in $case_dir" >&2; return 2 ;;
+  esac
+}
+
 case $redirect in
   file)
-    "$@" "${args[@]}" < "$input" > "$work/stdout" 2> "$work/stderr" ;;
+    run "$@" > "$work/stdout" 2> "$work/stderr" ;;
   full)
-    "$@" "${args[@]}" < "$input" > /dev/full 2> "$work/stderr" ;;
+    run "$@" > /dev/full 2> "$work/stderr" ;;
   closed)
-    "$@" "${args[@]}" < "$input" >&- 2> "$work/stderr" ;;
+    run "$@" >&- 2> "$work/stderr" ;;
   broken-pipe|sigpipe)
     # A FIFO opened read-write, then for writing, then its reader closed:
     # every write fails at once, with no race against a reader's exit.
@@ -59,7 +103,7 @@ case $redirect in
     exec 3<&-
     signal=--ignore-signal=PIPE
     [ "$redirect" = sigpipe ] && signal=--default-signal=PIPE
-    env "$signal" "$@" "${args[@]}" < "$input" >&4 2> "$work/stderr"
+    run env "$signal" "$@" >&4 2> "$work/stderr"
     ;;
   *)
     echo "unknown redirect '$redirect' in $case_dir" >&2
@@ -93,5 +137,16 @@ done
 if [ "$status" != "$expected_status" ]; then
   echo "status $status, expected $expected_status"
   failed=1
+fi
+if [ -f "$case_dir/peak_kb" ]; then
+  printf '1 0 0 0 1 0 0 0 1 0 0 0 1 0\n' | /usr/bin/time -f %M -o "$work/baseline" "$@" --matrizes > /dev/null
+  peak=$(tail -1 "$peak_file")
+  baseline=$(tail -1 "$work/baseline")
+  allowed=$(< "$case_dir/peak_kb")
+  echo "peak memory $peak KiB, $baseline KiB for one definition"
+  if [ $((peak - baseline)) -gt "$allowed" ]; then
+    echo "peak memory exceeds the one-definition run's by more than $allowed KiB"
+    failed=1
+  fi
 fi
 exit $failed

@@ -4,7 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ios>
 #include <sstream>
+#include <streambuf>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace revareza {
@@ -24,6 +28,33 @@ protected:
         flushed_at.push_back(str().size());
         return 0;
     }
+};
+
+/// Serves a text, then ends as a file does: at its end, or with a read
+/// error, which a file's buffer reports by throwing from underflow and a
+/// stream turns into badbit.
+class TextSource : public std::streambuf {
+public:
+    TextSource(std::string text, bool read_error_at_end) : text_(std::move(text)), read_error_(read_error_at_end)
+    {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+    /// How many characters were taken.
+    std::size_t used() const { return static_cast<std::size_t>(gptr() - eback()); }
+
+protected:
+    int_type underflow() override
+    {
+        if (read_error_) {
+            throw std::ios_base::failure("read error");
+        }
+        return traits_type::eof();
+    }
+
+private:
+    std::string text_;
+    bool read_error_;
 };
 
 /// xorshift64*: reproducible test data, the same on every build.
