@@ -21,6 +21,7 @@ int read_projection_type()
     int type = 0;
     if (!interactive_mode) {
         if (!(std::cin >> type)) {
+            stop_if_input_unreadable();
             fail_input("Erro na leitura do tipo da revareza!", EXIT_BAD_TYPE);
         }
         return type;
@@ -33,8 +34,10 @@ int read_projection_type()
     }
     for (;;) {
         std::cout << "Entre com a sua opcao: ";
+        flush_prompt();
         while (!(std::cin >> type)) {
             recover_input("Resposta invalida, tente novamente: ");
+            flush_prompt();
         }
         if (type >= 0 && type <= 2) {
             return type;

@@ -9,6 +9,7 @@ enum ExitStatus : int {
     EXIT_BAD_NUMBER = 2,       // point or direction unreadable (matrix mode)
     EXIT_ZERO_DIRECTION = 3,   // direction (0, 0, 0) (matrix mode)
     EXIT_WRITE_FAILED = 4,     // standard output could not be written
+    EXIT_READ_FAILED = 5,      // standard input could not be read (not its end)
 };
 
 /// Flushes standard output and checks that everything written to it got

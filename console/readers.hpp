@@ -18,9 +18,20 @@ HVector read_point();
 /// mode, status 3 in matrix mode.
 HVector read_vector();
 
+/// Ends the program with status 5 and a message when standard input has
+/// failed with a read error (a closed descriptor, a directory, EIO), which
+/// the stream shows as badbit. Nothing read after that could be trusted.
+void stop_if_input_unreadable();
+
+/// Interactive mode: writes out the pending prompt before a read and ends
+/// the program with status 4 if standard output cannot take it, instead of
+/// waiting for an answer to a question nobody saw. Matrix mode: nothing.
+void flush_prompt();
+
 /// Interactive mode: clears the failed read of standard input, discards the
 /// rest of the line (at most 255 characters) and writes retry_message. At the
-/// end of the input it ends the program as on type 0 instead.
+/// end of the input it ends the program as on type 0 instead, and on a read
+/// error with status 5.
 void recover_input(const char* retry_message);
 
 } // namespace revareza

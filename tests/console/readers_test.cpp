@@ -1,9 +1,12 @@
 #include "console/readers.hpp"
 
 #include "console_fixture.hpp"
+#include "support/test_support.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iostream>
 #include <string>
 
 namespace revareza {
@@ -103,6 +106,65 @@ TEST_F(ReadersDeathTest, InteractiveEndOfInputEndsLikeTypeZero)
         SetInput(input);
         EXPECT_EXIT(read_vector(), testing::ExitedWithCode(0), "^$");
     }
+}
+
+TEST_F(ReadersDeathTest, ReadErrorEndsWithStatusFiveInBothModes)
+{
+    struct ReadErrorCase {
+        const char* name;
+        bool interactive;
+        bool direction;
+        const char* input; // then the read error
+    };
+    const ReadErrorCase cases[] = {
+        {"interactive, before any number", true, false, ""},
+        {"interactive, inside a number", true, true, "1 0 5"},
+        {"interactive, while discarding a bad line", true, false, "1 x 2"},
+        {"matrix mode, point", false, false, "1 2"},
+        {"matrix mode, direction", false, true, "1 0"},
+    };
+    for (const ReadErrorCase& t : cases) {
+        SCOPED_TRACE(t.name);
+        interactive_mode = t.interactive;
+        test::TextSource source(t.input, true);
+        std::cin.rdbuf(&source);
+        EXPECT_EXIT(t.direction ? read_vector() : read_point(), testing::ExitedWithCode(5),
+                    "^Erro na leitura da entrada padrao!\n$");
+    }
+}
+
+// Standard output that takes nothing, and bad answers that never end: the
+// retries must stop at the first message that cannot be written.
+class DeadOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    int sync() override { return -1; }
+};
+
+class EndlessBadAnswers : public std::streambuf {
+protected:
+    int_type underflow() override
+    {
+        if (++refills_ > 10000) {
+            std::_Exit(99); // still retrying
+        }
+        setg(answer_, answer_, answer_ + 2);
+        return traits_type::to_int_type(answer_[0]);
+    }
+
+private:
+    char answer_[2] = {'x', '\n'};
+    int refills_ = 0;
+};
+
+TEST_F(ReadersDeathTest, DeadOutputEndsTheRetriesWithStatusFour)
+{
+    DeadOutput output;
+    EndlessBadAnswers input;
+    std::cout.rdbuf(&output);
+    std::cin.rdbuf(&input);
+    EXPECT_EXIT(read_point(), testing::ExitedWithCode(4), "^Erro na escrita da saida padrao!\n$");
 }
 
 } // namespace
