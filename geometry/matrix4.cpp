@@ -143,6 +143,9 @@ void print_matrix(const Matrix4& m, std::ostream& out)
             out.write(line, end - line);
             out.flush();
         }
+        // Each width(10) below is used up by its entry; a caller's width
+        // must not outlive the call on this path either.
+        out.width(0);
     } else {
         for (int r = 0; r < 4; ++r) {
             for (int c = 0; c < 4; ++c) {

@@ -224,5 +224,23 @@ TEST(Matrix4, PrintLeavesPrecisionAndClearsItsFlags)
     EXPECT_EQ(out.str().substr(0, 11), "1.00000*** ");
 }
 
+// A field width set before the call is used up inside it, on the formatted
+// path (plain flags) and on the stream's own (left adjustment) alike.
+TEST(Matrix4, PrintUsesUpTheCallersFieldWidth)
+{
+    for (const bool left : {false, true}) {
+        SCOPED_TRACE(left ? "left-adjusted" : "plain");
+        std::ostringstream out;
+        if (left) {
+            out.setf(std::ios::left, std::ios::adjustfield);
+        }
+        out.width(12);
+        print_matrix(Matrix4(), out);
+        EXPECT_EQ(out.width(), 0);
+        out << "|";
+        EXPECT_EQ(out.str().substr(out.str().size() - 2), "\n|");
+    }
+}
+
 } // namespace
 } // namespace revareza
