@@ -26,8 +26,16 @@ namespace {
 
 } // namespace
 
-Console::Console(const std::uint8_t* data, std::size_t size)
-    : in_(data, size),
+BytesSource::int_type BytesSource::underflow()
+{
+    if (read_error_) {
+        throw std::ios_base::failure("read error");
+    }
+    return traits_type::eof();
+}
+
+Console::Console(const std::uint8_t* data, std::size_t size, bool read_error_at_end)
+    : in_(data, size, read_error_at_end),
       saved_in_(std::cin.rdbuf(&in_)),
       saved_out_(std::cout.rdbuf(&out_)),
       saved_err_(std::cerr.rdbuf(&err_))

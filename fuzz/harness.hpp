@@ -42,21 +42,30 @@ private:
     void add(std::size_t n);
 };
 
-/// Reads a fixed block of bytes.
+/// Reads a fixed block of bytes, then ends as a file does: at its end, or
+/// with a read error, which a file's buffer reports by throwing from
+/// underflow (a stream turns that into badbit).
 class BytesSource : public std::streambuf {
 public:
-    BytesSource(const std::uint8_t* data, std::size_t size)
+    BytesSource(const std::uint8_t* data, std::size_t size, bool read_error_at_end = false)
+        : read_error_(read_error_at_end)
     {
         char* begin = const_cast<char*>(reinterpret_cast<const char*>(data));
         setg(begin, begin, begin + size);
     }
+
+protected:
+    int_type underflow() override;
+
+private:
+    bool read_error_;
 };
 
 /// Points the standard streams at input and the sinks, resets their state
 /// and the mode flags to what a fresh process has; restores on destruction.
 class Console {
 public:
-    Console(const std::uint8_t* data, std::size_t size);
+    Console(const std::uint8_t* data, std::size_t size, bool read_error_at_end = false);
     ~Console();
     Console(const Console&) = delete;
     Console& operator=(const Console&) = delete;

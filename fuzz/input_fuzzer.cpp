@@ -11,20 +11,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <sstream>
-#include <string>
 
 namespace {
 
+using revareza::fuzz::BytesSource;
 using revareza::fuzz::Console;
 using revareza::fuzz::ProgramEnd;
 
 // extract_double must read exactly what `>>` reads: values bit for bit,
-// error states and the characters left.
-void compare_with_stream(const std::string& text)
+// error states and the characters left, whether the input ends or fails.
+void compare_with_stream(const std::uint8_t* data, std::size_t size, bool read_error)
 {
-    std::istringstream expected_in(text);
-    std::istringstream actual_in(text);
+    BytesSource expected_source(data, size, read_error);
+    BytesSource actual_source(data, size, read_error);
+    std::istream expected_in(&expected_source);
+    std::istream actual_in(&actual_source);
     for (int i = 0; i < 8; ++i) {
         double expected = -1.5;
         double actual = -1.5;
@@ -36,20 +37,19 @@ void compare_with_stream(const std::string& text)
             std::abort();
         }
     }
-    expected_in.clear();
-    actual_in.clear();
-    if (expected_in.tellg() != actual_in.tellg()) {
+    if (expected_source.in_avail() != actual_source.in_avail()) {
         std::fprintf(stderr, "extraction stops at another position\n");
         std::abort();
     }
 }
 
 // Calls the readers in turn until the program would end. In interactive
-// mode that is the end of the input (status 0); in matrix mode the first
-// bad number (status 1, 2 or 3) or the end of the input.
-void run_readers(const std::uint8_t* data, std::size_t size, bool interactive)
+// mode that is the end of the input (status 0) or a read error (5); in
+// matrix mode the first bad number (status 1, 2 or 3), the end of the
+// input, or a read error.
+void run_readers(const std::uint8_t* data, std::size_t size, bool interactive, bool read_error)
 {
-    Console console(data, size);
+    Console console(data, size, read_error);
     revareza::interactive_mode = interactive;
     int status = -1;
     try {
@@ -64,9 +64,13 @@ void run_readers(const std::uint8_t* data, std::size_t size, bool interactive)
     } catch (const ProgramEnd& end) {
         status = end.status;
     }
-    const bool expected = interactive ? status == 0 : status >= 1 && status <= 3;
+    const bool expected = read_error && interactive ? status == 5
+        : read_error                                ? (status >= 1 && status <= 3) || status == 5
+        : interactive                               ? status == 0
+                                                    : status >= 1 && status <= 3;
     if (!expected) {
-        std::fprintf(stderr, "status %d in %s mode\n", status, interactive ? "interactive" : "matrix");
+        std::fprintf(stderr, "status %d in %s mode%s\n", status, interactive ? "interactive" : "matrix",
+                     read_error ? ", input ending in a read error" : "");
         std::abort();
     }
 }
@@ -75,8 +79,10 @@ void run_readers(const std::uint8_t* data, std::size_t size, bool interactive)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    compare_with_stream(std::string(reinterpret_cast<const char*>(data), size));
-    run_readers(data, size, true);
-    run_readers(data, size, false);
+    for (const bool read_error : {false, true}) {
+        compare_with_stream(data, size, read_error);
+        run_readers(data, size, true, read_error);
+        run_readers(data, size, false, read_error);
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
-// Whole runs of the program: the first byte picks the command line, the
-// rest is standard input, cut wherever the fuzzer cuts it.
+// Whole runs of the program: the first byte picks the command line and
+// whether standard input ends or fails with a read error; the rest is
+// standard input, cut wherever the fuzzer cuts it.
 #include "harness.hpp"
 
 #include "console/program.hpp"
@@ -34,16 +35,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const CommandLine& line = kCommandLines[data[0] % 4];
-    Console console(data + 1, size - 1);
+    const bool read_error = data[0] & 4;
+    Console console(data + 1, size - 1, read_error);
     int status = -1;
     try {
         status = revareza::run_program(line.argc, const_cast<char**>(line.argv));
     } catch (const ProgramEnd& end) {
         status = end.status;
     }
-    // Output never fails here, so: 0 in interactive mode and for the usage;
-    // in matrix mode 0 or an input error.
-    const bool expected = line.interactive || line.help ? status == 0 : status >= 0 && status <= 3;
+    // Output never fails here, so: 0 for the usage; 0 in interactive mode
+    // (or 5 when the input fails); in matrix mode 0 or an input error.
+    const bool expected = line.help ? status == 0
+        : line.interactive          ? status == 0 || (read_error && status == 5)
+                                    : (status >= 0 && status <= 3) || (read_error && status == 5);
     if (!expected) {
         std::fprintf(stderr, "status %d\n", status);
         std::abort();
