@@ -5,15 +5,11 @@
 //
 // Not a second implementation of the program: no prompts, no error
 // messages, no retries. A malformed definition just ends the loop.
-#include "geometry/hvector.hpp"
-#include "geometry/matrix4.hpp"
-#include "projection/parallel_projection.hpp"
-#include "projection/perspective_projection.hpp"
+#include <revareza/revareza.hpp>
 
 #include <unistd.h>
 
 #include <charconv>
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -143,10 +139,7 @@ int main()
         }
         const HVector origin(o[0], o[1], o[2], 1.0);
         const HVector x_axis(x[0], x[1], x[2], 0.0);
-        HVector y_axis(y[0], y[1], y[2], 0.0);
-        if (std::fabs(dot(x_axis, y_axis)) > 1e-7) {
-            y_axis = cross(cross(x_axis, y_axis), x_axis);
-        }
+        const HVector y_axis = revareza::orthogonal_y(x_axis, HVector(y[0], y[1], y[2], 0.0));
         const Matrix4 m = type == 1
             ? revareza::build_parallel_projection(origin, x_axis, y_axis, HVector(last[0], last[1], last[2], 0.0))
             : revareza::build_perspective_projection(origin, x_axis, y_axis, HVector(last[0], last[1], last[2], 1.0));

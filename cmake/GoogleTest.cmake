@@ -23,7 +23,7 @@ function(revareza_add_unit_tests target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}") # "tests/support/..."
   revareza_configure_target(${target})
   # A test passes on GoogleTest's own verdict, not on the exit status alone:
   # code under test that ends the process with status 0 (end of input does)

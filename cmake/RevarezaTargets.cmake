@@ -24,3 +24,17 @@ function(revareza_configure_target target)
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
   endif()
 endfunction()
+
+# A library of revareza's: revareza_<name> in this build, revareza::<name>
+# for consumers (alias here, export name when installed). Static or shared
+# as BUILD_SHARED_LIBS says; position-independent either way, so that the
+# static libraries can go into someone's shared library.
+function(revareza_configure_library target name)
+  add_library(revareza::${name} ALIAS ${target})
+  set_target_properties(${target} PROPERTIES
+    EXPORT_NAME ${name}
+    POSITION_INDEPENDENT_CODE ON
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR})
+  revareza_configure_target(${target})
+endfunction()

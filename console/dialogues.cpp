@@ -3,10 +3,10 @@
 #include "console/mode.hpp"
 #include "console/prompt.hpp"
 #include "console/readers.hpp"
-#include "projection/parallel_projection.hpp"
-#include "projection/perspective_projection.hpp"
+#include <revareza/projection/orthogonal_y.hpp>
+#include <revareza/projection/parallel_projection.hpp>
+#include <revareza/projection/perspective_projection.hpp>
 
-#include <cmath>
 #include <iostream>
 
 namespace revareza {
@@ -35,15 +35,12 @@ PlaneRequest read_plane_request()
     prompt << "Entre com valores da direcao Y no plano de revareza: ";
     request.y = read_vector();
 
-    // A Y off the orthogonal is replaced by the direction orthogonal to X in
-    // the plane of X and Y. An exactly parallel Y has no such direction and
-    // turns into NaN, which reaches the output unguarded.
-    const char* message = "Usando o vetor ";
-    if (std::fabs(dot(request.x, request.y)) > ORTHO_TOLERANCE) {
-        const HVector normal = cross(request.x, request.y);
-        request.y = cross(normal, request.x);
-        message = "O vetor passado nao e' ortogonal ao vetor X, usando ";
-    }
+    // A Y off the orthogonal is replaced, and the echo says so. An exactly
+    // parallel Y turns into NaN, which reaches the output unguarded.
+    const char* message = within_ortho_tolerance(request.x, request.y)
+        ? "Usando o vetor "
+        : "O vetor passado nao e' ortogonal ao vetor X, usando ";
+    request.y = orthogonal_y(request.x, request.y);
     prompt << message << request.y << prompt_end;
     return request;
 }

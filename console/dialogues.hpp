@@ -2,9 +2,6 @@
 
 namespace revareza {
 
-/// Largest |X . Y| for which the plane's Y is taken as orthogonal to X.
-constexpr double ORTHO_TOLERANCE = 1e-7;
-
 /// One parallel projection: reads the point (interactive mode only), the
 /// plane origin, X, Y and the direction of projection, then prints the
 /// projected point or, in matrix mode, the matrix and an empty line.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/hvector.hpp"
+#include <revareza/geometry/hvector.hpp>
 
 #include <iosfwd>
 #include <string>

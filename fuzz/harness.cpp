@@ -1,4 +1,4 @@
-#include "harness.hpp"
+#include "fuzz/harness.hpp"
 
 #include "console/mode.hpp"
 #include "console/program_exit.hpp"

@@ -1,6 +1,6 @@
 // The input layer: the number extraction against the stream's own, and the
 // readers with their retries and ends, in both modes.
-#include "harness.hpp"
+#include "fuzz/harness.hpp"
 
 #include "console/menu.hpp"
 #include "console/mode.hpp"

@@ -1,7 +1,7 @@
 // Whole runs of the program: the first byte picks the command line and
 // whether standard input ends or fails with a read error; the rest is
 // standard input, cut wherever the fuzzer cuts it.
-#include "harness.hpp"
+#include "fuzz/harness.hpp"
 
 #include "console/program.hpp"
 

@@ -1,6 +1,6 @@
 #include "console/menu.hpp"
 
-#include "console_fixture.hpp"
+#include "tests/console/console_fixture.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "console/number_input.hpp"
 
-#include "support/test_support.hpp"
+#include "tests/support/test_support.hpp"
 
 #include <gtest/gtest.h>
 

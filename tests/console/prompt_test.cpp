@@ -1,7 +1,7 @@
 #include "console/prompt.hpp"
 
 #include "console/mode.hpp"
-#include "support/test_support.hpp"
+#include "tests/support/test_support.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "console/readers.hpp"
 
-#include "console_fixture.hpp"
-#include "support/test_support.hpp"
+#include "tests/console/console_fixture.hpp"
+#include "tests/support/test_support.hpp"
 
 #include <gtest/gtest.h>
 

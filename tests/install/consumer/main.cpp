@@ -1,16 +1,16 @@
-// Projects a point with the installed headers and library; prints the
-// result, which the test compares.
-#include <geometry/hvector.hpp>
-#include <geometry/matrix4.hpp>
-#include <projection/perspective_projection.hpp>
+// A program of someone else's, built against revareza in every way a
+// project can take it in; it prints a matrix and a projected point, which
+// the test compares.
+#include <revareza/revareza.hpp>
 
 #include <iostream>
 
 int main()
 {
     using namespace revareza;
-    const Matrix4 m = build_perspective_projection(HVector(0, 0, 5, 1), HVector(1, 0, 0, 0),
-                                                   HVector(0, 1, 0, 0), HVector(0, 0, 0, 1));
+    const HVector x(1, 0, 0, 0);
+    const HVector y = orthogonal_y(x, HVector(1, 1, 0, 0)); // made (0, 1, 0)
+    const Matrix4 m = build_perspective_projection(HVector(0, 0, 5, 1), x, y, HVector(0, 0, 0, 1));
     // A width set before the matrix is used up by it, as by any insertion.
     std::cout.width(12);
     print_matrix(m);

@@ -1,0 +1,40 @@
+// revareza: planar projections of 3D points as 4x4 homogeneous matrices.
+//
+// One include for the whole library:
+//   <revareza/geometry/hvector.hpp>    HVector: points (w = 1) and unit
+//                                      directions (w = 0)
+//   <revareza/geometry/matrix4.hpp>    Matrix4: transforms, products,
+//                                      application, text form
+//   <revareza/projection/...>          build_parallel_projection,
+//                                      build_perspective_projection, and
+//                                      orthogonal_y for the plane's Y
+//   <revareza/version.hpp>             REVAREZA_VERSION_STRING
+//
+// Where does the point (1, 2, 10), seen from the origin, fall on the plane
+// z = 5, in the plane's own (x, y)?
+//
+//   #include <revareza/revareza.hpp>
+//
+//   #include <iostream>
+//
+//   int main()
+//   {
+//       using namespace revareza;
+//       const HVector origin(0, 0, 5, 1); // a point
+//       const HVector x(1, 0, 0, 0);      // a unit direction
+//       const HVector y = orthogonal_y(x, HVector(0, 1, 0, 0));
+//       const Matrix4 m = build_perspective_projection(origin, x, y, HVector(0, 0, 0, 1));
+//       std::cout << m * HVector(1, 2, 10, 1) << '\n'; // (0.50000,1.00000,5.00000)
+//   }
+//
+// With CMake: find_package(revareza 1.0 REQUIRED) and link revareza::revareza
+// (or revareza::geometry, revareza::projection alone); without it:
+// pkg-config --cflags --libs revareza.
+#pragma once
+
+#include <revareza/geometry/hvector.hpp>
+#include <revareza/geometry/matrix4.hpp>
+#include <revareza/projection/orthogonal_y.hpp>
+#include <revareza/projection/parallel_projection.hpp>
+#include <revareza/projection/perspective_projection.hpp>
+#include <revareza/version.hpp>
