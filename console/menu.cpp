@@ -13,6 +13,7 @@ void print_usage()
     std::cout << "Uso: revareza [opcoes]\n";
     std::cout << "Opcoes: --matrizes        Le definicoes de projecoes na entrada padrao e escreve\n";
     std::cout << "                          matrizes de revareza na saida padrao.\n";
+    std::cout << "        --version         Escreve a versao do programa e termina.\n";
     std::cout << "O modo padrao de execucao e' interativo, calculando projecoes de pontos.\n";
 }
 

@@ -6,6 +6,8 @@
 #include "console/program_exit.hpp"
 #include "console/prompt.hpp"
 
+#include <revareza/version.hpp>
+
 #include <cstring>
 #include <iostream>
 
@@ -21,6 +23,10 @@ int run_program(int argc, char* argv[])
     if (argc > 1) {
         if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
             print_usage();
+            return output_status();
+        }
+        if (std::strcmp(argv[1], "--version") == 0) {
+            std::cout << "revareza " REVAREZA_VERSION_STRING "\n";
             return output_status();
         }
         if (std::strcmp(argv[1], "--matrizes") == 0) {

@@ -23,6 +23,7 @@ TEST_F(MenuTest, UsageText)
               "Uso: revareza [opcoes]\n"
               "Opcoes: --matrizes        Le definicoes de projecoes na entrada padrao e escreve\n"
               "                          matrizes de revareza na saida padrao.\n"
+              "        --version         Escreve a versao do programa e termina.\n"
               "O modo padrao de execucao e' interativo, calculando projecoes de pontos.\n");
 }
 
