@@ -1,7 +1,8 @@
 # What `cmake --install` puts under the prefix, and the packages CPack makes.
 #
 #   bin/revareza                          the program
-#   share/man/man1/revareza.1             its manual
+#   share/man/man1/revareza.1.gz          its manual
+#   share/doc/{revareza,librevareza-dev}/ copyright and changelog
 #   include/revareza/...                  the library's headers, as declared
 #                                         in the targets' HEADERS file sets
 #   lib/librevareza_{geometry,projection}.a (or .so with BUILD_SHARED_LIBS)
@@ -12,9 +13,32 @@
 
 include(CMakePackageConfigHelpers)
 
+# Debian ships manuals and changelogs compressed, with -n so that the files
+# do not change with the time they were made. Their sources are configured
+# files, so this happens at configure time too.
+find_program(REVAREZA_GZIP gzip REQUIRED)
+function(revareza_gzip input output)
+  execute_process(COMMAND "${REVAREZA_GZIP}" -9nc "${input}" OUTPUT_FILE "${output}"
+    COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+revareza_gzip("${PROJECT_BINARY_DIR}/docs/revareza.1" "${PROJECT_BINARY_DIR}/docs/revareza.1.gz")
+configure_file(cmake/debian/changelog.in "${PROJECT_BINARY_DIR}/packaging/changelog" @ONLY)
+revareza_gzip("${PROJECT_BINARY_DIR}/packaging/changelog" "${PROJECT_BINARY_DIR}/packaging/changelog.gz")
+
 install(TARGETS revareza RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
-install(FILES "${PROJECT_BINARY_DIR}/docs/revareza.1"
+install(FILES "${PROJECT_BINARY_DIR}/docs/revareza.1.gz"
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
+
+# Each package carries the copyright notice and the changelog in its own
+# documentation directory.
+foreach(component program development)
+  set(package revareza)
+  if(component STREQUAL development)
+    set(package librevareza-dev)
+  endif()
+  install(FILES cmake/debian/copyright "${PROJECT_BINARY_DIR}/packaging/changelog.gz"
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
+endforeach()
 
 install(TARGETS revareza_geometry revareza_projection revareza_library
   EXPORT revarezaTargets
@@ -45,20 +69,39 @@ configure_file(cmake/revareza.pc.in "${PROJECT_BINARY_DIR}/revareza.pc" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/revareza.pc"
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
 
-# make package: a Debian package and a tarball of the same install tree.
+# make package: two Debian packages, the program (revareza) and the library
+# for developers (librevareza-dev), and one tarball of everything.
 set(CPACK_GENERATOR "DEB;TGZ")
 set(CPACK_PACKAGE_NAME revareza)
-set(CPACK_PACKAGE_VENDOR "revareza")
-set(CPACK_PACKAGE_CONTACT "revareza <revareza@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "planar projections of 3D points as homogeneous matrices")
-set(CPACK_PACKAGE_DESCRIPTION
-  "revareza computes parallel (oblique or orthogonal) and perspective projections of\n\
-points onto a plane given by an origin and two directions, as 4x4 homogeneous\n\
-matrices. Interactive mode in Portuguese, or a filter from definitions to\n\
-matrices (--matrizes). Includes the geometry and projection C++ library.")
+set(CPACK_PACKAGE_VENDOR "The revareza developers")
+set(CPACK_PACKAGE_CONTACT "The revareza developers <maintainers@revareza.dev>")
 set(CPACK_PACKAGE_FILE_NAME "revareza-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR}")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES bin/revareza)
-set(CPACK_DEBIAN_PACKAGE_SECTION math)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_COMPONENTS_ALL program development)
+# Each package has its own synopsis, the first line of its description
+# below; without this CPack puts the project's description above it.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY IGNORE)
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME revareza)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION math)
+# The first line is the synopsis; the others, at most 79 characters, the
+# extended description.
+set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "planar projections of 3D points as homogeneous matrices
+revareza computes parallel (oblique or orthogonal) and perspective
+projections of points onto a plane given by an origin and two directions,
+as 4x4 homogeneous matrices, and gives the projected point in the plane's
+own frame. It asks for every value in Portuguese, or works as a filter
+that turns a stream of definitions into matrices (--matrizes).")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME librevareza-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "C++ library for planar projections of 3D points as matrices
+The geometry and projection library behind revareza: homogeneous points
+and directions, 4x4 transforms, and the parallel and perspective
+projection onto an arbitrary plane as one matrix in the plane's own frame.
+This package holds the C++17 headers, the static libraries, and the files
+for CMake (find_package) and pkg-config.")
 include(CPack)

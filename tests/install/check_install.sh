@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
-for file in bin/revareza share/man/man1/revareza.1 include/revareza/revareza.hpp \
+for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.hpp \
             include/revareza/version.hpp include/revareza/geometry/hvector.hpp \
             include/revareza/geometry/matrix4.hpp include/revareza/projection/orthogonal_y.hpp \
             include/revareza/projection/parallel_projection.hpp \

@@ -1,33 +1,62 @@
 #!/usr/bin/env bash
-# Checks the packages CPack made: the Debian package holds the program and
-# its manual and installs with dpkg (into a scratch root, so the machine is
-# left alone), and the installed program runs; the tarball holds the same.
+# Checks the packages CPack made: revareza holds the program, its manual,
+# copyright and changelog; librevareza-dev the headers, static libraries and
+# CMake and pkg-config files. Both install with dpkg into a scratch root (the
+# machine is left alone), where the program runs, its manual reads, and a
+# program of someone else's builds with the installed library. The tarball
+# holds the program and its manual too.
 #
 #   check_package.sh PACKAGE_DIR
 set -euo pipefail
 dir=$1
-deb=$(ls "$dir"/revareza_*.deb)
+program_deb=$(ls "$dir"/revareza_*.deb)
+dev_deb=$(ls "$dir"/librevareza-dev_*.deb)
 tarball=$(ls "$dir"/revareza-*.tar.gz)
+source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-dpkg-deb --contents "$deb" > "$work/contents"
-for file in ./usr/bin/revareza ./usr/share/man/man1/revareza.1; do
-  grep -q " $file\$" "$work/contents" || { echo "$deb lacks $file"; cat "$work/contents"; exit 1; }
-done
+holds() { # deb, pattern (an extended regular expression for a whole path)...
+  local deb=$1
+  shift
+  dpkg-deb --contents "$deb" | awk '{ print $NF }' > "$work/contents"
+  for pattern in "$@"; do
+    grep -qE "^\\.${pattern}\$" "$work/contents" \
+      || { echo "$(basename "$deb") lacks $pattern"; cat "$work/contents"; exit 1; }
+  done
+}
+holds "$program_deb" /usr/bin/revareza /usr/share/man/man1/revareza.1.gz \
+  /usr/share/doc/revareza/copyright /usr/share/doc/revareza/changelog.gz
+holds "$dev_deb" /usr/include/revareza/revareza.hpp /usr/include/revareza/version.hpp \
+  '/usr/lib/[^/]+/librevareza_geometry.a' '/usr/lib/[^/]+/librevareza_projection.a' \
+  '/usr/lib/[^/]+/cmake/revareza/revarezaConfig.cmake' '/usr/lib/[^/]+/pkgconfig/revareza.pc' \
+  /usr/share/doc/librevareza-dev/copyright /usr/share/doc/librevareza-dev/changelog.gz
+if dpkg-deb --contents "$program_deb" | grep -q include/; then
+  echo "the program's package holds development files"
+  exit 1
+fi
 
 # A dpkg database of its own; the dependencies (libc, libstdc++) are the
 # machine's, which the scratch root does not list.
 root=$work/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
-dpkg --root="$root" --force-depends --force-not-root -i "$deb" > "$work/dpkg.log" 2>&1
-dpkg --root="$root" -s revareza | grep -q '^Status: install ok installed'
+dpkg --root="$root" --force-depends --force-not-root -i "$program_deb" "$dev_deb" > "$work/dpkg.log" 2>&1
+for package in revareza librevareza-dev; do
+  dpkg --root="$root" -s "$package" | grep -q '^Status: install ok installed'
+done
 printf '2 0 0 5 1 0 0 0 1 0 0 0 0 0' | "$root/usr/bin/revareza" --matrizes | grep -q '0.20000'
-man -l "$root/usr/share/man/man1/revareza.1" 2>/dev/null | grep -q 'ESTADO DE SAIDA'
+"$root/usr/bin/revareza" --version | grep -q '^revareza [0-9]'
+man -l "$root/usr/share/man/man1/revareza.1.gz" 2>/dev/null | grep -q 'ESTADO DE SAIDA'
+
+pc_dir=$(dirname "$(find "$root/usr/lib" -name revareza.pc)")
+# shellcheck disable=SC2046 # the flags are words
+g++ -o "$work/consumer" "$source/tests/install/consumer/main.cpp" \
+  $(PKG_CONFIG_PATH="$pc_dir" pkg-config --cflags --libs revareza)
+"$work/consumer" | grep -qx '(0.50000,1.00000,5.00000)'
 
 tar -tzf "$tarball" > "$work/tar"
-grep -q '/bin/revareza$' "$work/tar" && grep -q '/share/man/man1/revareza.1$' "$work/tar" \
+grep -q '/bin/revareza$' "$work/tar" && grep -q '/share/man/man1/revareza.1.gz$' "$work/tar" \
   || { echo "$tarball lacks the program or its manual"; exit 1; }
 
-echo "$(basename "$deb"): $(grep -c . "$work/contents") entries, installs with dpkg; $(basename "$tarball") ok"
+echo "$(basename "$program_deb") and $(basename "$dev_deb") install with dpkg and work; $(basename "$tarball") ok"
