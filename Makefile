@@ -8,8 +8,10 @@ X86_32 := build/x86-32
 
 all: build
 
+# Configure messages go to standard error, as the build's do under make run,
+# so that standard output is the program's alone.
 $(NATIVE)/CMakeCache.txt:
-	cmake --preset native
+	@cmake --preset native >&2
 
 build: $(NATIVE)/CMakeCache.txt
 	cmake --build --preset native -j $(JOBS)
@@ -29,15 +31,26 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)
 
-# A Debian package and a tarball, in build/packages/.
-package: build
-	cpack --config $(NATIVE)/CPackConfig.cmake -B build/packages
+# The Debian packages revareza (the program and its manual) and
+# librevareza-dev (headers, static libraries, CMake and pkg-config files),
+# and a tarball of both, in build/packages/, from a build of their own for
+# /usr. lintian must find no error and no warning; then both are installed
+# into a scratch root and run.
+PACKAGE := build/package
+$(PACKAGE)/CMakeCache.txt:
+	@cmake --preset package >&2
+
+package: $(PACKAGE)/CMakeCache.txt
+	cmake --build --preset package -j $(JOBS)
+	rm -rf build/packages
+	cpack --config $(PACKAGE)/CPackConfig.cmake -B build/packages
+	lintian --fail-on error,warning --display-info build/packages/*.deb
 	tests/install/check_package.sh build/packages
 
 # The 32-bit x86 build, its tests run under qemu-i386, and a comparison of
 # its output with the native program's (hence the native build first).
 $(X86_32)/CMakeCache.txt:
-	cmake --preset x86-32
+	@cmake --preset x86-32 >&2
 
 test-x86-32: build $(X86_32)/CMakeCache.txt
 	cmake --build --preset x86-32 -j $(JOBS)
@@ -47,7 +60,7 @@ test-x86-32: build $(X86_32)/CMakeCache.txt
 # checks) and UndefinedBehaviorSanitizer; any report fails the test.
 SANITIZE := build/sanitize
 $(SANITIZE)/CMakeCache.txt:
-	cmake --preset sanitize
+	@cmake --preset sanitize >&2
 
 test-sanitize: $(SANITIZE)/CMakeCache.txt
 	cmake --build --preset sanitize -j $(JOBS)
@@ -56,7 +69,7 @@ test-sanitize: $(SANITIZE)/CMakeCache.txt
 # libFuzzer targets (clang), and a bounded run of each: make fuzz-run FUZZ_SECONDS=600
 FUZZ_SECONDS ?= 60
 build/fuzz/CMakeCache.txt:
-	cmake --preset fuzz
+	@cmake --preset fuzz >&2
 
 fuzz: build/fuzz/CMakeCache.txt
 	cmake --build --preset fuzz -j $(JOBS)
