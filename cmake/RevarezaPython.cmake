@@ -1,0 +1,36 @@
+# Whether to build the Python module, and for which Python. The interpreter
+# is named, not taken from PATH: Debian's python3-numpy and pybind11-dev
+# serve /usr/bin/python3, and a python3 first on PATH may be another one.
+set(REVAREZA_PYTHON "/usr/bin/python3" CACHE FILEPATH "The Python the module is built for and tested with")
+
+# On by default when revareza is the top-level project and pybind11 and
+# Python's development files are there; never for a 32-bit or instrumented
+# build, whose module this Python could not load.
+set(revareza_python_default OFF)
+if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE AND NOT REVAREZA_FUZZ)
+  set(Python_EXECUTABLE "${REVAREZA_PYTHON}")
+  find_package(Python 3.7 QUIET COMPONENTS Interpreter Development.Module)
+  if(Python_FOUND)
+    find_package(pybind11 2.6 CONFIG QUIET)
+  endif()
+  if(Python_FOUND AND pybind11_FOUND)
+    set(revareza_python_default ON)
+  else()
+    message(STATUS "revareza: no Python module: it needs pybind11 (pybind11-dev) and the development files (python3-dev) of ${REVAREZA_PYTHON}")
+  endif()
+endif()
+option(REVAREZA_BUILD_PYTHON "Build the Python module revareza (pybind11)" ${revareza_python_default})
+
+if(REVAREZA_BUILD_PYTHON)
+  set(Python_EXECUTABLE "${REVAREZA_PYTHON}")
+  find_package(Python 3.7 REQUIRED COMPONENTS Interpreter Development.Module)
+  find_package(pybind11 2.6 CONFIG REQUIRED)
+  # That Python's own site directory, under whatever prefix revareza is
+  # installed to: lib/python3/dist-packages for Debian's.
+  execute_process(COMMAND "${Python_EXECUTABLE}" -c "import sys; print(sys.prefix)"
+    OUTPUT_VARIABLE revareza_python_prefix OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  file(RELATIVE_PATH revareza_python_site "${revareza_python_prefix}" "${Python_SITEARCH}")
+  set(REVAREZA_PYTHON_INSTALL_DIR "${revareza_python_site}" CACHE STRING
+    "Where the Python package goes, relative to the install prefix")
+  message(STATUS "revareza: Python module for ${Python_EXECUTABLE} (${Python_VERSION}), installed to <prefix>/${REVAREZA_PYTHON_INSTALL_DIR}")
+endif()
