@@ -77,9 +77,16 @@ fuzz: build/fuzz/CMakeCache.txt
 fuzz-run: fuzz
 	fuzz/run_fuzzers.sh $(FUZZ_SECONDS)
 
-# Matrix mode's speed against a from_chars/to_chars loop doing the same writes.
+# Matrix mode's speed against a from_chars/to_chars loop doing the same
+# writes; then, if the Python module was built, revareza.project against
+# the numpy expression of the same computation.
+PYTHON ?= /usr/bin/python3
 bench: build
 	bench/run_bench.sh $(NATIVE)
+	@if [ -d $(NATIVE)/python/revareza ]; then \
+	  echo "PYTHONPATH=$(NATIVE)/python $(PYTHON) bench/python_bench.py"; \
+	  PYTHONPATH=$(NATIVE)/python $(PYTHON) bench/python_bench.py; \
+	else echo "no Python module in $(NATIVE): its benchmark is skipped"; fi
 
 clean:
 	rm -rf build

@@ -31,11 +31,15 @@ install(FILES "${PROJECT_BINARY_DIR}/docs/revareza.1.gz"
 
 # Each package carries the copyright notice and the changelog in its own
 # documentation directory.
-foreach(component program development)
-  set(package revareza)
-  if(component STREQUAL development)
-    set(package librevareza-dev)
-  endif()
+set(revareza_package_of_program revareza)
+set(revareza_package_of_development librevareza-dev)
+set(revareza_package_of_python python3-revareza)
+set(revareza_components program development)
+if(REVAREZA_BUILD_PYTHON)
+  list(APPEND revareza_components python)
+endif()
+foreach(component IN LISTS revareza_components)
+  set(package ${revareza_package_of_${component}})
   install(FILES cmake/debian/copyright "${PROJECT_BINARY_DIR}/packaging/changelog.gz"
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
 endforeach()
@@ -77,8 +81,8 @@ set(CPACK_PACKAGE_VENDOR "The revareza developers")
 set(CPACK_PACKAGE_CONTACT "The revareza developers <maintainers@revareza.dev>")
 set(CPACK_PACKAGE_FILE_NAME "revareza-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
-set(CPACK_STRIP_FILES bin/revareza)
-set(CPACK_COMPONENTS_ALL program development)
+set(CPACK_STRIP_FILES TRUE) # the program and the Python module; static libraries keep their symbols
+set(CPACK_COMPONENTS_ALL ${revareza_components})
 # Each package has its own synopsis, the first line of its description
 # below; without this CPack puts the project's description above it.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY IGNORE)
@@ -86,7 +90,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY IGNORE)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME revareza)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME ${revareza_package_of_program})
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION math)
 # The first line is the synopsis; the others, at most 79 characters, the
 # extended description.
@@ -96,7 +100,7 @@ projections of points onto a plane given by an origin and two directions,
 as 4x4 homogeneous matrices, and gives the projected point in the plane's
 own frame. It asks for every value in Portuguese, or works as a filter
 that turns a stream of definitions into matrices (--matrizes).")
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME librevareza-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME ${revareza_package_of_development})
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "C++ library for planar projections of 3D points as matrices
 The geometry and projection library behind revareza: homogeneous points
@@ -104,4 +108,18 @@ and directions, 4x4 transforms, and the parallel and perspective
 projection onto an arbitrary plane as one matrix in the plane's own frame.
 This package holds the C++17 headers, the static libraries, and the files
 for CMake (find_package) and pkg-config.")
+if(REVAREZA_BUILD_PYTHON)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME ${revareza_package_of_python})
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  # The module is built for one Python's ABI; numpy is imported at run time.
+  math(EXPR revareza_python_next_minor "${Python_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${revareza_python_next_minor}), python3-numpy")
+  set(CPACK_DEBIAN_PYTHON_DESCRIPTION "planar projections of 3D points as matrices for Python and numpy
+The revareza library as a Python module: the parallel and perspective
+projection onto an arbitrary plane as a 4x4 numpy array, bit for bit the
+matrix the revareza program prints, the rule that makes the plane's Y
+orthogonal to X, and the projection of many points at once, faster than
+the numpy expression of the same computation.")
+endif()
 include(CPack)

@@ -31,6 +31,18 @@ ls "$prefix"/lib*/librevareza_geometry.a "$prefix"/lib*/librevareza_projection.a
 # The installed program works from where it was installed.
 echo '0' | "$prefix/bin/revareza" --matrizes
 
+# The Python module, when it was built, imports from the prefix's site
+# directory with the Python it was built for.
+if [ -d "$build/python/revareza" ]; then
+  init=$(find "$prefix" -path '*/revareza/__init__.py')
+  [ -n "$init" ] || { echo "the Python module is not in the install tree"; exit 1; }
+  PYTHONPATH=$(dirname "$(dirname "$init")") /usr/bin/python3 -c \
+    'import revareza; print(revareza.project(revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0]), [[1, 2, 10]]))' \
+    > "$work/python.out"
+  [ "$(cat "$work/python.out")" = "[[0.5 1. ]]" ] || { echo "the installed Python module printed:"; cat "$work/python.out"; exit 1; }
+  echo "Python module from ${init#"$prefix"/}: ok"
+fi
+
 expected='   1.00000    0.00000    0.00000    0.00000 
    0.00000    1.00000    0.00000    0.00000 
    0.00000    0.00000    1.00000    0.00000 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the packages CPack made: revareza holds the program, its manual,
 # copyright and changelog; librevareza-dev the headers, static libraries and
-# CMake and pkg-config files. Both install with dpkg into a scratch root (the
+# CMake and pkg-config files; python3-revareza, when the module was built,
+# the Python package. All install with dpkg into a scratch root (the
 # machine is left alone), where the program runs, its manual reads, and a
 # program of someone else's builds with the installed library. The tarball
 # holds the program and its manual too.
@@ -31,6 +32,12 @@ holds "$dev_deb" /usr/include/revareza/revareza.hpp /usr/include/revareza/versio
   '/usr/lib/[^/]+/librevareza_geometry.a' '/usr/lib/[^/]+/librevareza_projection.a' \
   '/usr/lib/[^/]+/cmake/revareza/revarezaConfig.cmake' '/usr/lib/[^/]+/pkgconfig/revareza.pc' \
   /usr/share/doc/librevareza-dev/copyright /usr/share/doc/librevareza-dev/changelog.gz
+python_deb=$(ls "$dir"/python3-revareza_*.deb 2>/dev/null || true)
+if [ -n "$python_deb" ]; then
+  holds "$python_deb" '/usr/lib/python3/dist-packages/revareza/__init__.py' \
+    '/usr/lib/python3/dist-packages/revareza/_revareza[^/]*\.so' \
+    /usr/share/doc/python3-revareza/copyright /usr/share/doc/python3-revareza/changelog.gz
+fi
 if dpkg-deb --contents "$program_deb" | grep -q include/; then
   echo "the program's package holds development files"
   exit 1
@@ -41,8 +48,9 @@ fi
 root=$work/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
-dpkg --root="$root" --force-depends --force-not-root -i "$program_deb" "$dev_deb" > "$work/dpkg.log" 2>&1
-for package in revareza librevareza-dev; do
+# shellcheck disable=SC2086 # no Python package is no word
+dpkg --root="$root" --force-depends --force-not-root -i "$program_deb" "$dev_deb" $python_deb > "$work/dpkg.log" 2>&1
+for package in revareza librevareza-dev ${python_deb:+python3-revareza}; do
   dpkg --root="$root" -s "$package" | grep -q '^Status: install ok installed'
 done
 printf '2 0 0 5 1 0 0 0 1 0 0 0 0 0' | "$root/usr/bin/revareza" --matrizes | grep -q '0.20000'
@@ -55,8 +63,13 @@ g++ -o "$work/consumer" "$source/tests/install/consumer/main.cpp" \
   $(PKG_CONFIG_PATH="$pc_dir" pkg-config --cflags --libs revareza)
 "$work/consumer" | grep -qx '(0.50000,1.00000,5.00000)'
 
+if [ -n "$python_deb" ]; then
+  PYTHONPATH=$root/usr/lib/python3/dist-packages /usr/bin/python3 -c \
+    'import revareza; print(revareza.__version__)' | grep -q '^[0-9]'
+fi
+
 tar -tzf "$tarball" > "$work/tar"
 grep -q '/bin/revareza$' "$work/tar" && grep -q '/share/man/man1/revareza.1.gz$' "$work/tar" \
   || { echo "$tarball lacks the program or its manual"; exit 1; }
 
-echo "$(basename "$program_deb") and $(basename "$dev_deb") install with dpkg and work; $(basename "$tarball") ok"
+echo "$(basename "$program_deb") $(basename "$dev_deb") ${python_deb:+$(basename "$python_deb") }install with dpkg and work; $(basename "$tarball") ok"
