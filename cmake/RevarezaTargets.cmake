@@ -14,7 +14,12 @@ function(revareza_configure_target target)
   target_compile_options(${target} PRIVATE
     -ffp-contract=off
     -Wall -Wextra -Wpedantic -Wshadow)
-  if(NOT REVAREZA_SANITIZE AND NOT REVAREZA_FUZZ)
+  if(REVAREZA_SANITIZE OR REVAREZA_FUZZ)
+    # Any error ends the run: a report that let the program go on could pass unseen.
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  else()
     # Hardened as Debian builds its packages (lintian checks the program):
     # checked libc calls and a stack protector in optimised code, and
     # relocations resolved at start and then made read-only. No number
@@ -23,12 +28,6 @@ function(revareza_configure_target target)
       $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>
       -fstack-protector-strong)
     target_link_options(${target} PRIVATE LINKER:-z,relro,-z,now)
-  endif()
-  if(REVAREZA_SANITIZE OR REVAREZA_FUZZ)
-    # Any error ends the run: a report that let the program go on could pass unseen.
-    target_compile_options(${target} PRIVATE
-      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
   if(REVAREZA_FUZZ)
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)

@@ -52,6 +52,9 @@ public:
         }
     }
 
+    bool has_mantissa() const { return has_mantissa_; }
+    bool has_exponent() const { return has_exponent_; }
+
     void start_exponent() { has_exponent_ = true; }
     void negate_exponent() { exponent_negative_ = true; }
 
@@ -122,22 +125,18 @@ bool collect(std::streambuf& buffer, NumberText& text)
         }
         c = buffer.snextc();
     }
-    bool found_mantissa = false;
     bool found_point = false;
-    bool found_exponent = false;
     while (!traits::eq_int_type(c, traits::eof())) {
         if (is_digit(c)) {
-            if (found_exponent) {
+            if (text.has_exponent()) {
                 text.exponent_digit(static_cast<char>(c));
             } else {
                 text.mantissa_digit(static_cast<char>(c), found_point);
-                found_mantissa = true;
             }
-        } else if (c == '.' && !found_point && !found_exponent) {
+        } else if (c == '.' && !found_point && !text.has_exponent()) {
             found_point = true;
-        } else if ((c == 'e' || c == 'E') && !found_exponent && found_mantissa) {
+        } else if ((c == 'e' || c == 'E') && !text.has_exponent() && text.has_mantissa()) {
             text.start_exponent();
-            found_exponent = true;
             c = buffer.snextc();
             if (c == '+' || c == '-') {
                 if (c == '-') {
