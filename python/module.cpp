@@ -99,22 +99,32 @@ Matrix4 matrix(const py::handle& value)
     return Matrix4(entries);
 }
 
+// The plane as the program's dialogues take it: the origin a point, X and
+// Y unit directions, Y made orthogonal to X.
+struct Plane {
+    HVector origin;
+    HVector x;
+    HVector y;
+};
+
+Plane plane(const py::handle& origin, const py::handle& x, const py::handle& y)
+{
+    const HVector x_axis = direction(x, "x");
+    return {point(origin, "origin"), x_axis, revareza::orthogonal_y(x_axis, direction(y, "y"))};
+}
+
 py::array_t<double> parallel_projection(const py::handle& origin, const py::handle& x, const py::handle& y,
                                         const py::handle& d)
 {
-    const HVector x_axis = direction(x, "x");
-    const HVector y_axis = revareza::orthogonal_y(x_axis, direction(y, "y"));
-    return as_array(revareza::build_parallel_projection(point(origin, "origin"), x_axis, y_axis,
-                                                        direction(d, "direction")));
+    const Plane p = plane(origin, x, y);
+    return as_array(revareza::build_parallel_projection(p.origin, p.x, p.y, direction(d, "direction")));
 }
 
 py::array_t<double> perspective_projection(const py::handle& origin, const py::handle& x, const py::handle& y,
                                            const py::handle& centre)
 {
-    const HVector x_axis = direction(x, "x");
-    const HVector y_axis = revareza::orthogonal_y(x_axis, direction(y, "y"));
-    return as_array(revareza::build_perspective_projection(point(origin, "origin"), x_axis, y_axis,
-                                                           point(centre, "centre")));
+    const Plane p = plane(origin, x, y);
+    return as_array(revareza::build_perspective_projection(p.origin, p.x, p.y, point(centre, "centre")));
 }
 
 py::array_t<double> orthogonal_y(const py::handle& x, const py::handle& y)
