@@ -17,7 +17,21 @@ if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE A
     set(revareza_python_default ON)
   else()
     message(STATUS "revareza: no Python module: it needs pybind11 (pybind11-dev) and the development files (python3-dev) of ${REVAREZA_PYTHON}")
+    set(REVAREZA_PYTHON_MISSING pybind11-dev python3-dev)
   endif()
+  # What the module's tests import besides the module, each with the
+  # Debian package that brings it: the tests that need a missing one are
+  # skipped and say so.
+  foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib)
+    string(REPLACE ":" ";" module_package "${module_package}")
+    list(GET module_package 0 module)
+    list(GET module_package 1 package)
+    execute_process(COMMAND "${REVAREZA_PYTHON}" -c "import ${module}"
+      RESULT_VARIABLE import_failed OUTPUT_QUIET ERROR_QUIET)
+    if(import_failed)
+      list(APPEND REVAREZA_PYTHON_MISSING ${package})
+    endif()
+  endforeach()
 endif()
 option(REVAREZA_BUILD_PYTHON "Build the Python module revareza (pybind11)" ${revareza_python_default})
 

@@ -3,11 +3,11 @@ perspective, drawn side by side in the plane's own (x, y) frame.
 
     PYTHONPATH=build/native/python /usr/bin/python3 examples/python/cubo.py [out.svg]
 
-Writes docs/cubo.svg by default (the figure in the README).
+Writes the SVG to the file named, or to standard output; the README's
+figure is docs/cubo.svg, drawn by `cubo.py docs/cubo.svg`.
 """
 
 import itertools
-import pathlib
 import sys
 
 import matplotlib
@@ -50,5 +50,5 @@ for ax, (title, matrix) in zip(axes, views.items()):
 figure.suptitle(f"O cubo unitario no plano por {tuple(ORIGIN)}, X = {tuple(X)}, Y = {tuple(Y)}")
 figure.tight_layout()
 
-out = sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parents[2] / "docs" / "cubo.svg"
-figure.savefig(out, metadata={"Date": None})
+out = sys.argv[1] if len(sys.argv) > 1 else sys.stdout.buffer
+figure.savefig(out, format="svg", metadata={"Date": None})

@@ -2,14 +2,16 @@
 # Installs a build into a fresh prefix, checks what is there, and builds and
 # runs programs of someone else's against revareza in every way a project
 # takes it in: find_package with components (and an unknown component that
-# fails with its name), pkg-config with plain g++, a shared library with the
-# static libraries linked in, and the source tree itself through
-# add_subdirectory and FetchContent beside a target named geometry.
+# fails with its name), a shared library with the static libraries linked
+# in, and the source tree itself through add_subdirectory and FetchContent
+# beside a target named geometry. With pkg-config as WAY, only pkg-config
+# with plain g++ (a test of its own: pkg-config may be missing).
 #
-#   check_install.sh BUILD_DIR SOURCE_DIR
+#   check_install.sh BUILD_DIR SOURCE_DIR [pkg-config]
 set -euo pipefail
 build=$1
 source=$2
+way=${3:-cmake}
 projects=$source/tests/install
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,21 +29,6 @@ done
 ls "$prefix"/lib*/librevareza_geometry.a "$prefix"/lib*/librevareza_projection.a > /dev/null
 # Only the library's public headers: the internal ones stay in the tree.
 [ "$(find "$prefix/include" -type f | wc -l)" = 7 ] || { find "$prefix/include" -type f; exit 1; }
-
-# The installed program works from where it was installed.
-echo '0' | "$prefix/bin/revareza" --matrizes
-
-# The Python module, when it was built, imports from the prefix's site
-# directory with the Python it was built for.
-if [ -d "$build/python/revareza" ]; then
-  init=$(find "$prefix" -path '*/revareza/__init__.py')
-  [ -n "$init" ] || { echo "the Python module is not in the install tree"; exit 1; }
-  PYTHONPATH=$(dirname "$(dirname "$init")") /usr/bin/python3 -c \
-    'import revareza; print(revareza.project(revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0]), [[1, 2, 10]]))' \
-    > "$work/python.out"
-  [ "$(cat "$work/python.out")" = "[[0.5 1. ]]" ] || { echo "the installed Python module printed:"; cat "$work/python.out"; exit 1; }
-  echo "Python module from ${init#"$prefix"/}: ok"
-fi
 
 expected='   1.00000    0.00000    0.00000    0.00000 
    0.00000    1.00000    0.00000    0.00000 
@@ -69,6 +56,29 @@ build_project() { # name, source directory, cmake arguments...
   fi
 }
 
+if [ "$way" = pkg-config ]; then
+  flags=$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs revareza)
+  # shellcheck disable=SC2086 # the flags are words
+  g++ -o "$work/pkg_config_consumer" "$projects/consumer/main.cpp" $flags
+  expect "pkg-config and g++ ($flags)" "$expected" "$work/pkg_config_consumer"
+  exit 0
+fi
+
+# The installed program works from where it was installed.
+echo '0' | "$prefix/bin/revareza" --matrizes
+
+# The Python module, when it was built, imports from the prefix's site
+# directory with the Python it was built for.
+if [ -d "$build/python/revareza" ]; then
+  init=$(find "$prefix" -path '*/revareza/__init__.py')
+  [ -n "$init" ] || { echo "the Python module is not in the install tree"; exit 1; }
+  PYTHONPATH=$(dirname "$(dirname "$init")") /usr/bin/python3 -c \
+    'import revareza; print(revareza.project(revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0]), [[1, 2, 10]]))' \
+    > "$work/python.out"
+  [ "$(cat "$work/python.out")" = "[[0.5 1. ]]" ] || { echo "the installed Python module printed:"; cat "$work/python.out"; exit 1; }
+  echo "Python module from ${init#"$prefix"/}: ok"
+fi
+
 build_project find_package "$projects/find_package" -DCMAKE_PREFIX_PATH="$prefix"
 expect "find_package with components" "$expected" "$work/find_package/consumer"
 
@@ -85,11 +95,6 @@ fi
 grep -q 'revareza has no component "shapes"' "$work/unknown.log" \
   || { echo "find_package failed without naming the unknown component:"; cat "$work/unknown.log"; exit 1; }
 echo "unknown component: fails and names it"
-
-flags=$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs revareza)
-# shellcheck disable=SC2086 # the flags are words
-g++ -o "$work/pkg_config_consumer" "$projects/consumer/main.cpp" $flags
-expect "pkg-config and g++ ($flags)" "$expected" "$work/pkg_config_consumer"
 
 build_project shared_library "$projects/shared_library" -DCMAKE_PREFIX_PATH="$prefix"
 expect "static libraries in a shared library" "(0.50000,1.00000)" "$work/shared_library/viewer"

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# make deps: installs what every check of this project needs, in one
+# apt-get install of the Debian packages below that are missing. As root it
+# installs; as another user through sudo when there is one; otherwise it
+# prints the command and fails. `install_deps.sh --missing` only prints the
+# names of the missing packages.
+set -euo pipefail
+
+packages=(
+  # Building, make run and make test on any machine
+  cmake g++ make git googletest time
+  pkgconf                          # install.pkg_config_consumer
+  groff                            # manual.renders_without_warnings
+  clang                            # library.umbrella_header_alone_with_clang++, make fuzz
+  # The Python module and its tests (python.*)
+  pybind11-dev python3-dev python3-numpy python3-pytest
+  python3-matplotlib               # python.example_cube_figure
+  # make package
+  dpkg-dev lintian
+  # make test-x86-32
+  g++-multilib qemu-user
+  # make test-sanitize, make fuzz, make fuzz-run
+  libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+    || missing+=("$package")
+done
+
+if [ "${1:-}" = --missing ]; then
+  [ ${#missing[@]} -eq 0 ] || echo "${missing[*]}"
+  exit 0
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+  command=(apt-get install -y --no-install-recommends "${missing[@]}")
+  if [ "$(id -u)" = 0 ]; then
+    sudo=()
+  elif command -v sudo > /dev/null; then
+    sudo=(sudo)
+  else
+    echo "make deps needs root to install: apt-get update && ${command[*]}" >&2
+    exit 1
+  fi
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" "${command[@]}"
+else
+  echo "make deps: every Debian package is installed"
+fi
