@@ -93,9 +93,20 @@ const scene = new THREE.Scene();
 scene.background = new THREE.Color(COLOURS.background);
 const camera = new THREE.PerspectiveCamera(40, 1, 0.01, 1000);
 camera.up.set(0, 0, 1);
+// One render per frame however many changes asked for one.
+let renderPending = false;
+const render = () => {
+  if (!renderPending) {
+    renderPending = true;
+    requestAnimationFrame(() => {
+      renderPending = false;
+      renderer.render(scene, camera);
+    });
+  }
+};
 const controls = new OrbitControls(camera, canvas);
 controls.listenToKeyEvents(canvas);
-controls.addEventListener('change', () => renderer.render(scene, camera));
+controls.addEventListener('change', render);
 const drawn = new THREE.Group();
 scene.add(drawn);
 
@@ -207,7 +218,7 @@ function resize() {
   if (shown) {
     frame(shown);
   }
-  renderer.render(scene, camera);
+  render();
 }
 
 const finite = (value) => (Array.isArray(value) ? value.every(finite)
@@ -249,7 +260,7 @@ function update() {
     }
   }
   output.nothingDrawn.hidden = drawable;
-  renderer.render(scene, camera);
+  render();
 }
 
 fill(readAddress());

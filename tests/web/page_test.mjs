@@ -121,7 +121,9 @@ try {
   // Pixels of the canvas near the colours of the plane (as the transparent
   // patch blends with the white background), the point and the image, and
   // a checksum of them all.
-  const pixels = () => page.evaluate(() => {
+  const pixels = () => page.evaluate(async () => {
+    // The page renders at the next frame: wait for the one after.
+    await new Promise((resolve) => { requestAnimationFrame(() => requestAnimationFrame(resolve)); });
     const canvas = document.getElementById('vista');
     const copy = document.createElement('canvas');
     copy.width = canvas.width;
