@@ -174,7 +174,13 @@ try {
     await page.keyboard.press('Tab');
   }
   const visible = await page.$$eval('fieldset:not([hidden]) input[type=text]', (inputs) => inputs.map((input) => input.id));
-  check(visible.every((id) => reached.has(id)), `Tab reached ${[...reached]}, not all of ${visible}`);
+  check(visible.every((id) => reached.has(id)) && reached.has('vista'), `Tab reached ${[...reached]}, not all of ${visible}, vista`);
+  await page.focus('#vista');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('ArrowLeft');
+  await page.keyboard.up('Shift');
+  const turned = await pixels();
+  check(turned.checksum !== before.checksum, 'Shift and an arrow key turn the view');
 
   // Typing: the point, then the type by the arrow keys.
   const typeInto = async (id, text) => {
