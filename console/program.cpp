@@ -12,6 +12,18 @@
 #include <iostream>
 
 namespace revareza {
+namespace {
+
+// A mistyped option (--matrices, -m) would otherwise start interactive mode
+// without a word, answering the menu with whatever is piped in. "-" (by
+// custom standard input, which is read anyway) and "--" (the end of the
+// options) are not options, and a word is ignored in silence as always.
+bool is_unknown_option(const char* argument)
+{
+    return argument[0] == '-' && std::strcmp(argument, "-") != 0 && std::strcmp(argument, "--") != 0;
+}
+
+} // namespace
 
 int run_program(int argc, char* argv[])
 {
@@ -32,6 +44,8 @@ int run_program(int argc, char* argv[])
         if (std::strcmp(argv[1], "--matrizes") == 0) {
             interactive_mode = false;
             print_projected_point = false;
+        } else if (is_unknown_option(argv[1])) {
+            std::cerr << "Opcao desconhecida ignorada: " << argv[1] << " (veja revareza --help)" << std::endl;
         }
     }
 
