@@ -45,13 +45,23 @@ PlaneRequest read_plane_request()
     return request;
 }
 
-void print_result(const Matrix4& m, const HVector& projected)
+void print_result(const Matrix4& m, const HVector& point)
 {
     std::cout.setf(std::ios::fixed);
     std::cout.precision(5);
     if (print_projected_point) {
-        std::cout << "O resultado da revareza e': (" << projected.x() << "," << projected.y() << ")"
-                  << std::endl;
+        // A weight of 0 puts the image at infinity: the line from the centre
+        // through the point runs parallel to the plane. m * point would be a
+        // unit direction, no position on the plane, so none is printed.
+        if (image_weight(m, point) == 0.0) {
+            std::cout << "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que "
+                         "passa pelo centro."
+                      << std::endl;
+        } else {
+            const HVector projected = m * point;
+            std::cout << "O resultado da revareza e': (" << projected.x() << "," << projected.y() << ")"
+                      << std::endl;
+        }
     } else {
         print_matrix(m);
         std::cout << std::endl; // an empty line after each matrix
@@ -69,7 +79,7 @@ void run_parallel_dialogue()
     prompt << "Usando o vetor " << direction << prompt_end;
 
     const Matrix4 m = build_parallel_projection(request.origin, request.x, request.y, direction);
-    print_result(m, m * request.point);
+    print_result(m, request.point);
 }
 
 void run_perspective_dialogue()
@@ -79,7 +89,7 @@ void run_perspective_dialogue()
     const HVector centre = read_point();
 
     const Matrix4 m = build_perspective_projection(request.origin, request.x, request.y, centre);
-    print_result(m, m * request.point);
+    print_result(m, request.point);
 }
 
 } // namespace revareza
