@@ -1,5 +1,6 @@
 #include "console/dialogues.hpp"
 
+#include "console/line_editing.hpp"
 #include "console/mode.hpp"
 #include "console/prompt.hpp"
 #include "console/readers.hpp"
@@ -25,14 +26,18 @@ PlaneRequest read_plane_request()
     PlaneRequest request;
     if (interactive_mode) {
         prompt << "Entre com valores do ponto a ser projetado: ";
+        answering(Question::POINT);
         request.point = read_point();
     }
     prompt << "Entre com valores da origem do plano de revareza: ";
+    answering(Question::ORIGIN);
     request.origin = read_point();
     prompt << "Entre com valores da direcao X no plano de revareza: ";
+    answering(Question::X);
     request.x = read_vector();
     prompt << "Usando o vetor " << request.x << prompt_end;
     prompt << "Entre com valores da direcao Y no plano de revareza: ";
+    answering(Question::Y);
     request.y = read_vector();
 
     // A Y off the orthogonal is replaced, and the echo says so. An exactly
@@ -75,6 +80,7 @@ void run_parallel_dialogue()
 {
     const PlaneRequest request = read_plane_request();
     prompt << "Entre com valores da direcao de revareza: ";
+    answering(Question::DIRECTION);
     const HVector direction = read_vector();
     prompt << "Usando o vetor " << direction << prompt_end;
 
@@ -86,6 +92,7 @@ void run_perspective_dialogue()
 {
     const PlaneRequest request = read_plane_request();
     prompt << "Entre com valores do centro de revareza: ";
+    answering(Question::CENTRE);
     const HVector centre = read_point();
 
     const Matrix4 m = build_perspective_projection(request.origin, request.x, request.y, centre);

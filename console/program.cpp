@@ -1,6 +1,7 @@
 #include "console/program.hpp"
 
 #include "console/dialogues.hpp"
+#include "console/line_editing.hpp"
 #include "console/menu.hpp"
 #include "console/mode.hpp"
 #include "console/program_exit.hpp"
@@ -25,7 +26,7 @@ bool is_unknown_option(const char* argument)
 
 } // namespace
 
-int run_program(int argc, char* argv[])
+int run_program(int argc, char* argv[], LineEditing line_editing)
 {
     // The standard streams get buffers of their own instead of going through
     // C stdio one character at a time; every flush is still a write.
@@ -51,6 +52,11 @@ int run_program(int argc, char* argv[])
 
     // Pending prompts must be visible before every read.
     std::cin.tie(&std::cout);
+    // Answers typed on a terminal can be edited and recalled; matrix mode
+    // reads a terminal as any other input.
+    if (interactive_mode && line_editing == LineEditing::ON_A_TERMINAL) {
+        start_line_editing();
+    }
 
     prompt << "Atencao: Antes de executar este programa, leia as instrucoes de uso\n";
     int type = 0;
