@@ -4,5 +4,5 @@
 
 int main(int argc, char* argv[])
 {
-    return revareza::run_program(argc, argv);
+    return revareza::run_program(argc, argv, revareza::LineEditing::ON_A_TERMINAL);
 }

@@ -1,5 +1,6 @@
 #include "console/menu.hpp"
 
+#include "console/line_editing.hpp"
 #include "console/mode.hpp"
 #include "console/program_exit.hpp"
 #include "console/readers.hpp"
@@ -33,6 +34,7 @@ int read_projection_type()
     for (const char* line : menu) {
         std::cout << line << std::endl;
     }
+    answering(Question::MENU);
     for (;;) {
         std::cout << "Entre com a sua opcao: ";
         flush_prompt();

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Console console(data + 1, size - 1, read_error);
     int status = -1;
     try {
-        status = revareza::run_program(line.argc, const_cast<char**>(line.argv));
+        status = revareza::run_program(line.argc, const_cast<char**>(line.argv), revareza::LineEditing::NEVER);
     } catch (const ProgramEnd& end) {
         status = end.status;
     }

@@ -13,6 +13,8 @@ packages=(
   pkgconf                          # install.pkg_config_consumer
   groff                            # manual.renders_without_warnings
   clang                            # library.umbrella_header_alone_with_clang++, make fuzz
+  # Line editing on terminals, and its test on a tmux pane
+  libedit-dev tmux                 # program.terminal_line_editing
   # The Python module and its tests (python.*)
   pybind11-dev python3-dev python3-numpy python3-pytest
   python3-matplotlib               # python.example_cube_figure

@@ -99,13 +99,24 @@ Matrix4 operator*(const Matrix4& a, const Matrix4& b) noexcept
     return Matrix4(product);
 }
 
+namespace {
+
+// Row i of m applied to v, summed left to right.
+double row_times(const Matrix4& m, int i, const HVector& v) noexcept
+{
+    return m(i, 0) * v.x() + m(i, 1) * v.y() + m(i, 2) * v.z() + m(i, 3) * v.w();
+}
+
+} // namespace
+
 HVector operator*(const Matrix4& m, const HVector& v) noexcept
 {
-    double r[4];
-    for (int i = 0; i < 4; ++i) {
-        r[i] = m(i, 0) * v.x() + m(i, 1) * v.y() + m(i, 2) * v.z() + m(i, 3) * v.w();
-    }
-    return HVector(r[0], r[1], r[2], r[3]);
+    return HVector(row_times(m, 0, v), row_times(m, 1, v), row_times(m, 2, v), row_times(m, 3, v));
+}
+
+double image_weight(const Matrix4& m, const HVector& v) noexcept
+{
+    return row_times(m, 3, v);
 }
 
 namespace {

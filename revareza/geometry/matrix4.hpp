@@ -104,6 +104,12 @@ Matrix4 operator*(const Matrix4& a, const Matrix4& b) noexcept;
 /// divided by its new weight; a weight of 0 gives a unit direction.
 HVector operator*(const Matrix4& m, const HVector& v) noexcept;
 
+/// The weight of m * v before the setting rule: row 3 of m applied to v,
+/// summed as operator* sums it. A weight of 0 (a point mapped to infinity,
+/// such as one in the plane through a perspective's centre parallel to its
+/// projection plane) is what makes m * v a direction.
+double image_weight(const Matrix4& m, const HVector& v) noexcept;
+
 /// Writes the matrix as four lines, each of four entries in fixed notation
 /// with five decimals, right-aligned in ten characters and followed by a
 /// space; every line ends with a newline and a flush. The show-point and

@@ -51,11 +51,19 @@ touch "$root/var/lib/dpkg/status"
 # shellcheck disable=SC2086 # no Python package is no word
 dpkg --root="$root" --force-depends --force-not-root -i "$program_deb" "$dev_deb" $python_deb > "$work/dpkg.log" 2>&1
 for package in revareza librevareza-dev ${python_deb:+python3-revareza}; do
-  dpkg --root="$root" -s "$package" | grep -q '^Status: install ok installed'
+  dpkg --root="$root" -s "$package" | grep '^Status: install ok installed' > /dev/null
 done
-printf '2 0 0 5 1 0 0 0 1 0 0 0 0 0' | "$root/usr/bin/revareza" --matrizes | grep -q '0.20000'
+# grep reads to the end where more output follows the match: a grep -q that
+# stopped early would kill the writer with SIGPIPE, failing the pipeline.
+printf '2 0 0 5 1 0 0 0 1 0 0 0 0 0' | "$root/usr/bin/revareza" --matrizes | grep '0.20000' > /dev/null
+# A program built with line editing needs libedit, and its package says so.
+readelf -d "$root/usr/bin/revareza" > "$work/dynamic"
+if grep -q 'NEEDED.*libedit' "$work/dynamic"; then
+  dpkg-deb -f "$program_deb" Depends > "$work/depends"
+  grep -q 'libedit2' "$work/depends" || { echo "revareza does not depend on libedit2"; exit 1; }
+fi
 "$root/usr/bin/revareza" --version | grep -q '^revareza [0-9]'
-man -l "$root/usr/share/man/man1/revareza.1.gz" 2>/dev/null | grep -q 'ESTADO DE SAIDA'
+man -l "$root/usr/share/man/man1/revareza.1.gz" 2>/dev/null | grep 'ESTADO DE SAIDA' > /dev/null
 
 pc_dir=$(dirname "$(find "$root/usr/lib" -name revareza.pc)")
 # shellcheck disable=SC2046 # the flags are words

@@ -177,6 +177,8 @@ TEST(Matrix4, ApplicationDividesByTheNewWeight)
     // Weight 0 after application: a unit direction.
     const Matrix4 flat({3, 0, 0, 0, 0, 4, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0});
     ExpectNear(flat * HVector(1, 1, 0, 1), 0.6, 0.8, 0, 0);
+    EXPECT_EQ(image_weight(flat, HVector(1, 1, 0, 1)), 0.0);
+    EXPECT_EQ(image_weight(m, HVector(4, 8, 12, 1)), 4.0);
     // A direction whose image is zero becomes NaN.
     const HVector lost = Matrix4({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) * HVector(1, 0, 0, 0);
     EXPECT_TRUE(std::isnan(lost.x()));

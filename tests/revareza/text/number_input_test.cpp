@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
@@ -234,6 +235,30 @@ TEST(NumberInput, LongTokensAroundRoundingTies)
         ExpectSameAsStream(text, mismatches);
     }
     EXPECT_EQ(mismatches, 0);
+}
+
+// A known difference from the C library. (2^54 - 5) * 2^-1076, written out
+// exactly (769 significant digits), lies a quarter of a step below the
+// largest subnormal, (2^52 - 1) * 2^-1074, which is therefore its correctly
+// rounded value. glibc 2.36's strtod, and so the stream, gives the subnormal
+// below that one, three quarters of a step away.
+TEST(NumberInput, CorrectlyRoundedWhereTheCLibraryIsNot)
+{
+    std::string digits = "18014398509481979"; // 2^54 - 5
+    for (int i = 0; i < 1076; ++i) {
+        digits = Times(digits, 5);
+    }
+    ASSERT_EQ(digits.size(), 769u);
+    const std::string text = digits.substr(0, 1) + "." + digits.substr(1) + "e-308 7";
+    std::istringstream stream_in(text);
+    std::istringstream in(text);
+    double from_stream = 0.0;
+    double value = 0.0;
+    stream_in >> from_stream;
+    extract_double(in, value);
+    EXPECT_EQ(Bits(value), Bits(std::ldexp(4503599627370495.0, -1074)));
+    EXPECT_EQ(in.rdstate(), stream_in.rdstate());
+    EXPECT_EQ(in.tellg(), stream_in.tellg());
 }
 
 // A prompt must be out before the read waits for input.

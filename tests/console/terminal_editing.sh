@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The program on a real terminal, a tmux pane: a parallel projection whose
+# point is mended with Left, Backspace and a retyped digit, then a second
+# one answered after the menu by Up and Enter alone, each Up recalling the
+# first run's answer to that same question (each answer differs, so a
+# shared or missing history shows); Ctrl-D at the menu then ends the run
+# with status 0. The screen must read exactly as below.
+#
+#   terminal_editing.sh TMUX PROGRAM
+set -u
+work=$(mktemp -d)
+tmux=("$1" -S "$work/socket" -f /dev/null)
+trap '"${tmux[@]}" kill-server 2> /dev/null; rm -rf "$work"' EXIT
+"${tmux[@]}" new-session -d -x 100 -y 60 "$(printf %q "$2"); echo \"status \$?\"; exec sleep 600"
+
+screen() { "${tmux[@]}" capture-pane -p; }
+
+wait_for() { # times the text must have been shown, text
+  for ((tries = 0; tries < 100; ++tries)); do
+    # (the screen keeps no space at the end of a line)
+    [ "$(screen | grep -cF -- "${2% }")" -ge "$1" ] && return
+    sleep 0.1
+  done
+  echo "no '$2' on the screen (time $1):"
+  screen
+  exit 1
+}
+
+# Keys go only to a question on the screen, so that libedit reads them.
+answer() { # times the prompt must have been shown, prompt, keys...
+  wait_for "$1" "$2"
+  "${tmux[@]}" send-keys "${@:3}"
+}
+
+menu="Entre com a sua opcao: "
+questions=("Entre com valores do ponto a ser projetado: " "Entre com valores da origem do plano de revareza: "
+  "Entre com valores da direcao X no plano de revareza: " "Entre com valores da direcao Y no plano de revareza: "
+  "Entre com valores da direcao de revareza: ")
+answer 1 "$menu" 1 Enter
+answer 1 "${questions[0]}" "1 5 3" Left Left BSpace 2 Enter
+answers=("" "0 0 1" "1 0 0" "0 1 0" "1 0 1")
+for i in 1 2 3 4; do
+  answer 1 "${questions[i]}" "${answers[i]}" Enter
+done
+answer 2 "$menu" 1 Enter
+for i in 0 1 2 3 4; do
+  answer 2 "${questions[i]}" Up Enter
+done
+answer 3 "$menu" C-d
+wait_for 1 "status "
+
+dialogue="Entre com valores do ponto a ser projetado: 1 2 3
+Entre com valores da origem do plano de revareza: 0 0 1
+Entre com valores da direcao X no plano de revareza: 1 0 0
+Usando o vetor (1.00000,0.00000,0.00000)
+Entre com valores da direcao Y no plano de revareza: 0 1 0
+Usando o vetor (0.00000,1.00000,0.00000)
+Entre com valores da direcao de revareza: 1 0 1
+Usando o vetor (0.70711,0.00000,0.70711)
+O resultado da revareza e': (-1.00000,2.00000)"
+menu_lines="
+[1] Calcular uma revareza paralela
+[2] Calcular uma revareza perspectiva
+
+[0] Sair do programa
+"
+expected="Atencao: Antes de executar este programa, leia as instrucoes de uso
+$menu_lines
+${menu}1
+$dialogue
+$menu_lines
+${menu}1
+$dialogue
+$menu_lines
+${menu}^D
+status 0"
+if [ "$(screen)" != "$expected" ]; then
+  diff <(echo "$expected") <(screen)
+  exit 1
+fi
