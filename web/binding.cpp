@@ -112,9 +112,16 @@ std::string matrix_text(const Matrix4& m)
     return out.str();
 }
 
-// The result line as interactive mode prints it, without its newline.
-std::string result_line(const HVector& image)
+// The result line as interactive mode prints it, without its newline: the
+// image's x and y, or, for a point whose image has weight 0 (at infinity),
+// the line that says it has none.
+std::string result_line(const Matrix4& m, const HVector& point)
 {
+    if (revareza::image_weight(m, point) == 0.0) {
+        return "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que passa "
+               "pelo centro.";
+    }
+    const HVector image = m * point;
     std::ostringstream out;
     out.setf(std::ios::fixed);
     out.precision(5);
@@ -250,7 +257,7 @@ val compute(int type, const val& texts)
                                 : revareza::build_perspective_projection(origin, x, y, last);
     const HVector image = m * point;
     answer.set("echoes", echoes);
-    answer.set("result", result_line(image));
+    answer.set("result", result_line(m, point));
     answer.set("matrix", matrix_text(m));
     answer.set("scene", scene(type, origin, x, y, point, last, image));
     return answer;

@@ -43,8 +43,8 @@ const programDialogues = (cases) => {
   const output = run([], `${cases.map((c) => [c.type, c.ponto, ...vectorsOf(c)].map((v) => [v].flat().join(' ')).join('\n')).join('\n')}\n0\n`);
   const answers = [];
   let echoes = [];
-  for (const [text] of output.matchAll(/(Usando o vetor |O vetor passado nao e' ortogonal ao vetor X, usando )\([^)]*\)|O resultado da revareza e': \([^)]*\)/g)) {
-    if (text.startsWith('O resultado')) {
+  for (const [text] of output.matchAll(/(Usando o vetor |O vetor passado nao e' ortogonal ao vetor X, usando )\([^)]*\)|O resultado da revareza e': \([^)]*\)|O ponto nao tem projecao .*/g)) {
+    if (text.startsWith('O resultado') || text.startsWith('O ponto')) {
       answers.push({ echoes: echoes.join('\n'), result: text });
       echoes = [];
     } else {
@@ -70,6 +70,9 @@ const cases = generated.slice(0, 52).map((d, i) => ({
   type: d[0], ponto: generated[i + 1].slice(1, 4), origem: d.slice(1, 4), x: d.slice(4, 7), y: d.slice(7, 10),
   direcao: d[0] === '1' ? d.slice(10, 13) : ['0', '0', '1'], centro: d[0] === '2' ? d.slice(10, 13) : ['0', '0', '0'],
 }));
+// And a point whose image is at infinity: it lies in the plane through C
+// parallel to the projection plane.
+cases.push({ type: '2', ponto: ['1', '1', '0'], origem: ['0', '0', '5'], x: ['1', '0', '0'], y: ['0', '1', '0'], centro: ['0', '0', '0'] });
 const query = (c) => `?tipo=${c.type}&ponto=${c.ponto}&origem=${c.origem}&x=${c.x}&y=${c.y}&`
   + `${c.type === '1' ? `direcao=${c.direcao}` : `centro=${c.centro}`}`;
 
