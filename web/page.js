@@ -87,6 +87,7 @@ function fill(definition) {
 // The drawing ------------------------------------------------------------
 
 const canvas = document.getElementById('vista');
+// The picture stays in the canvas after display, so that it can be saved or copied.
 const renderer = new THREE.WebGLRenderer({ canvas, antialias: true, preserveDrawingBuffer: true });
 renderer.setPixelRatio(window.devicePixelRatio);
 const scene = new THREE.Scene();
