@@ -23,17 +23,19 @@ if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE A
   # Debian package that brings it: the tests that need a missing one are
   # skipped and say so. Debian's venv module makes venvs with pip only with
   # ensurepip, from python3-venv.
-  foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib
-                         dask.array:python3-dask ensurepip:python3-venv setuptools:python3-setuptools)
-    string(REPLACE ":" ";" module_package "${module_package}")
-    list(GET module_package 0 module)
-    list(GET module_package 1 package)
-    execute_process(COMMAND "${REVAREZA_PYTHON}" -c "import ${module}"
-      RESULT_VARIABLE import_failed OUTPUT_QUIET ERROR_QUIET)
-    if(import_failed)
-      list(APPEND REVAREZA_PYTHON_MISSING ${package})
-    endif()
-  endforeach()
+  if(REVAREZA_BUILD_TESTS)
+    foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib
+                           dask.array:python3-dask ensurepip:python3-venv setuptools:python3-setuptools)
+      string(REPLACE ":" ";" module_package "${module_package}")
+      list(GET module_package 0 module)
+      list(GET module_package 1 package)
+      execute_process(COMMAND "${REVAREZA_PYTHON}" -c "import ${module}"
+        RESULT_VARIABLE import_failed OUTPUT_QUIET ERROR_QUIET)
+      if(import_failed)
+        list(APPEND REVAREZA_PYTHON_MISSING ${package})
+      endif()
+    endforeach()
+  endif()
 endif()
 option(REVAREZA_BUILD_PYTHON "Build the Python module revareza (pybind11)" ${revareza_python_default})
 
