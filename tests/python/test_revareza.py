@@ -230,6 +230,13 @@ def test_orthogonal_y_is_the_programs_rule():
     assert revareza.orthogonal_y([2**80, 0, 0], [Decimal(1), Fraction(2**20), 0]).tolist() == [0.0, 1.0, 0.0]
 
 
+def test_project_into_an_out_that_overlaps_its_points():
+    points = np.random.default_rng(2).uniform(-10, 10, (1001, 3))
+    expected = revareza.project(ONTO_Z5, points)
+    ahead = points.reshape(-1)[1001:3003].reshape(1001, 2)  # images of the first points land on later ones
+    assert np.array_equal(revareza.project(ONTO_Z5, points, out=ahead), expected)
+
+
 @pytest.mark.parametrize("call, error, name", [
     (lambda: revareza.parallel_projection([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, 0]), ValueError, "direction"),
     (lambda: revareza.perspective_projection([0, 0, 0], [0, 0, 0], [0, 1, 0], [0, 0, 0]), ValueError, "x"),
