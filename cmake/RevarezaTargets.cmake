@@ -5,7 +5,7 @@ option(REVAREZA_SANITIZE
 option(REVAREZA_FUZZ
   "Instrument every target for libFuzzer's coverage (clang only) and build the fuzz targets" OFF)
 
-# -ffp-contract=off: results are specified as IEEE double operations in the
+# -ffp-contract=off: results are IEEE double operations in the
 # order the code writes them; a fused multiply-add would change roundings
 # (signs of zeros, last digits, NaN or not).
 function(revareza_configure_target target)
