@@ -121,5 +121,12 @@ projection onto an arbitrary plane as a 4x4 numpy array, bit for bit the
 matrix the revareza program prints, the rule that makes the plane's Y
 orthogonal to X, and the projection of many points at once, faster than
 the numpy expression of the same computation.")
+  # Byte code made on install and removed on removal, as by dh_python3.
+  set(revareza_python_package_dir "${CMAKE_INSTALL_PREFIX}/${revareza_python_site_dir}/revareza")
+  foreach(script postinst prerm)
+    configure_file(cmake/debian/python3-revareza.${script}.in "${PROJECT_BINARY_DIR}/packaging/python/${script}" @ONLY)
+    list(APPEND CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_EXTRA "${PROJECT_BINARY_DIR}/packaging/python/${script}")
+  endforeach()
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 endif()
 include(CPack)

@@ -21,17 +21,21 @@ if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE A
   endif()
   # What the module's tests import besides the module, each with the
   # Debian package that brings it: the tests that need a missing one are
-  # skipped and say so.
-  foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib)
-    string(REPLACE ":" ";" module_package "${module_package}")
-    list(GET module_package 0 module)
-    list(GET module_package 1 package)
-    execute_process(COMMAND "${REVAREZA_PYTHON}" -c "import ${module}"
-      RESULT_VARIABLE import_failed OUTPUT_QUIET ERROR_QUIET)
-    if(import_failed)
-      list(APPEND REVAREZA_PYTHON_MISSING ${package})
-    endif()
-  endforeach()
+  # skipped and say so. Debian's venv module makes venvs with pip only with
+  # ensurepip, from python3-venv.
+  if(REVAREZA_BUILD_TESTS)
+    foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib
+                           dask.array:python3-dask ensurepip:python3-venv setuptools:python3-setuptools)
+      string(REPLACE ":" ";" module_package "${module_package}")
+      list(GET module_package 0 module)
+      list(GET module_package 1 package)
+      execute_process(COMMAND "${REVAREZA_PYTHON}" -c "import ${module}"
+        RESULT_VARIABLE import_failed OUTPUT_QUIET ERROR_QUIET)
+      if(import_failed)
+        list(APPEND REVAREZA_PYTHON_MISSING ${package})
+      endif()
+    endforeach()
+  endif()
 endif()
 option(REVAREZA_BUILD_PYTHON "Build the Python module revareza (pybind11)" ${revareza_python_default})
 
@@ -39,12 +43,21 @@ if(REVAREZA_BUILD_PYTHON)
   set(Python_EXECUTABLE "${REVAREZA_PYTHON}")
   find_package(Python 3.7 REQUIRED COMPONENTS Interpreter Development.Module)
   find_package(pybind11 2.6 CONFIG REQUIRED)
-  # That Python's own site directory, under whatever prefix revareza is
-  # installed to: lib/python3/dist-packages for Debian's.
-  execute_process(COMMAND "${Python_EXECUTABLE}" -c "import sys; print(sys.prefix)"
-    OUTPUT_VARIABLE revareza_python_prefix OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  file(RELATIVE_PATH revareza_python_site "${revareza_python_prefix}" "${Python_SITEARCH}")
-  set(REVAREZA_PYTHON_INSTALL_DIR "${revareza_python_site}" CACHE STRING
-    "Where the Python package goes, relative to the install prefix")
-  message(STATUS "revareza: Python module for ${Python_EXECUTABLE} (${Python_VERSION}), installed to <prefix>/${REVAREZA_PYTHON_INSTALL_DIR}")
+  # Where that Python looks for packages under the install prefix, decided
+  # anew at each configure (make install PREFIX=... configures again):
+  # lib/python3/dist-packages under /usr for Debian's, lib/python3.X/...
+  # under /usr/local, a venv's own site-packages under the venv.
+  set(REVAREZA_PYTHON_SITE_DIR "" CACHE STRING
+    "Where the Python package goes, relative to the install prefix (empty: where the Python searches)")
+  set(revareza_python_site_dir "${REVAREZA_PYTHON_SITE_DIR}")
+  if(NOT revareza_python_site_dir)
+    execute_process(
+      COMMAND "${Python_EXECUTABLE}" "${PROJECT_SOURCE_DIR}/cmake/python_site_dir.py" "${CMAKE_INSTALL_PREFIX}"
+      OUTPUT_VARIABLE revareza_python_site_dir ERROR_VARIABLE note
+      OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    if(note)
+      message(STATUS "revareza: ${note}")
+    endif()
+  endif()
+  message(STATUS "revareza: Python module for ${Python_EXECUTABLE} (${Python_VERSION}), installed to ${CMAKE_INSTALL_PREFIX}/${revareza_python_site_dir}")
 endif()

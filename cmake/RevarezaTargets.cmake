@@ -5,7 +5,7 @@ option(REVAREZA_SANITIZE
 option(REVAREZA_FUZZ
   "Instrument every target for libFuzzer's coverage (clang only) and build the fuzz targets" OFF)
 
-# -ffp-contract=off: results are specified as IEEE double operations in the
+# -ffp-contract=off: results are IEEE double operations in the
 # order the code writes them; a fused multiply-add would change roundings
 # (signs of zeros, last digits, NaN or not).
 function(revareza_configure_target target)
@@ -20,9 +20,9 @@ function(revareza_configure_target target)
       -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   elseif(EMSCRIPTEN)
-    # None of that hardening exists for WebAssembly: there is no stack
-    # protector runtime to link (__stack_chk_guard), no relocation to make
-    # read-only, and no checked variant of the libc calls.
+    # No hardening for WebAssembly: it has no stack protector runtime to
+    # link (__stack_chk_guard), no relocation to make read-only, and no
+    # checked variant of the libc calls.
   else()
     # Hardened as Debian builds its packages (lintian checks the program):
     # checked libc calls and a stack protector in optimised code, and

@@ -2,13 +2,17 @@
 // its Y rule and the projection of many points, for numpy users. Every
 // number is computed by the same C++ code as the program's, so a matrix is
 // bit for bit the one `revareza --matrizes` prints for the same numbers.
+#include "python/point_projection.hpp"
+
 #include <revareza/revareza.hpp>
 
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace py = pybind11;
 
@@ -16,28 +20,63 @@ namespace {
 
 using revareza::HVector;
 using revareza::Matrix4;
+using revareza::python::best_lanes;
+using revareza::python::Lanes;
+using revareza::python::project_points;
 
-// An argument as a numpy array of numbers (booleans, integers or floats; no
-// strings, no objects), converted to float64. Names the argument when it
-// is not one.
+std::string shape_text(const py::ssize_t* shape, py::ssize_t ndim)
+{
+    std::string text = "(";
+    for (py::ssize_t i = 0; i < ndim; ++i) {
+        text += (i > 0 ? ", " : "") + std::to_string(shape[i]);
+    }
+    return text + (ndim == 1 ? ",)" : ")");
+}
+
+std::string shape_text(const py::array& array) { return shape_text(array.shape(), array.ndim()); }
+
+std::string type_name(const py::handle& value) { return py::str(py::type::handle_of(value).attr("__name__")); }
+
+// An array of Python objects as float64, each element as float() takes it
+// (big integers, Fraction, Decimal, numpy scalars), save strings: float()
+// reads them, but text is no number.
+py::array_t<double> floats(const py::array& objects, const char* name)
+{
+    py::array_t<double> result(std::vector<py::ssize_t>(objects.shape(), objects.shape() + objects.ndim()));
+    double* out = result.mutable_data();
+    for (const py::handle item : objects.attr("flat")) {
+        PyObject* const number = py::isinstance<py::str>(item) || py::isinstance<py::bytes>(item)
+                                         || PyByteArray_Check(item.ptr())
+                                     ? nullptr
+                                     : PyNumber_Float(item.ptr());
+        if (number == nullptr) {
+            if (PyErr_Occurred() && !PyErr_ExceptionMatches(PyExc_TypeError)) {
+                throw py::error_already_set(); // OverflowError: an integer beyond any double
+            }
+            PyErr_Clear();
+            throw py::type_error(std::string(name) + " must hold numbers, not " + type_name(item) + " values");
+        }
+        *out++ = PyFloat_AS_DOUBLE(number);
+        Py_DECREF(number);
+    }
+    return result;
+}
+
+// An argument as a float64 numpy array: booleans, integers, floats, or
+// objects that float() takes; no strings, complex numbers or dates. Names
+// the argument when it is not one.
 py::array_t<double> numbers(const py::handle& value, const char* name)
 {
     const py::array array = py::module_::import("numpy").attr("asarray")(value);
     const char kind = array.dtype().kind();
+    if (kind == 'O') {
+        return floats(array, name);
+    }
     if (kind != 'b' && kind != 'i' && kind != 'u' && kind != 'f') {
         throw py::type_error(std::string(name) + " must hold numbers, not " +
                              py::str(array.dtype()).cast<std::string>() + " values");
     }
     return py::array_t<double>::ensure(array);
-}
-
-std::string shape_text(const py::array& array)
-{
-    std::string text = "(";
-    for (py::ssize_t i = 0; i < array.ndim(); ++i) {
-        text += (i > 0 ? ", " : "") + std::to_string(array.shape(i));
-    }
-    return text + (array.ndim() == 1 ? ",)" : ")");
 }
 
 // Three numbers made a point (weight 1) or a direction (weight 0, unit
@@ -132,91 +171,244 @@ py::array_t<double> orthogonal_y(const py::handle& x, const py::handle& y)
     return as_array(revareza::orthogonal_y(direction(x, "x"), direction(y, "y")));
 }
 
-// x and y of m * p for every point p, as interactive mode prints them. A
-// float64 array is read where it lies, whatever its strides (C or Fortran
-// order, a slice); anything else is converted once. The only allocation is
-// the result, and the loop runs without the GIL.
-py::array_t<double> project(const py::handle& m, const py::handle& points)
+// Runs project_points over points (..., 3) into images (..., 2): the
+// points' axes merged wherever the strides of both arrays allow, the last
+// of them one run, the others counted through.
+void project_array(const Matrix4& m, const py::array& points, py::array& images, Lanes lanes)
 {
-    const Matrix4 transform = matrix(m);
-    py::array_t<double> input;
-    if (py::isinstance<py::array_t<double>>(points)) {
-        input = py::reinterpret_borrow<py::array_t<double>>(points);
-    } else {
-        input = numbers(points, "points");
-    }
-    if (input.ndim() != 2 || input.shape(1) != 3) {
-        throw py::value_error("points must be an array of shape (N, 3), not " + shape_text(input));
-    }
-    const py::ssize_t count = input.shape(0);
-    py::array_t<double> result({count, py::ssize_t{2}});
-    const auto in = input.unchecked<2>();
-    double* const out = result.mutable_data();
-    {
-        py::gil_scoped_release unlocked;
-        for (py::ssize_t i = 0; i < count; ++i) {
-            const HVector image = transform * HVector(in(i, 0), in(i, 1), in(i, 2), 1.0);
-            out[2 * i] = image.x();
-            out[2 * i + 1] = image.y();
+    struct Axis {
+        py::ssize_t size;
+        py::ssize_t in;
+        py::ssize_t out;
+    };
+    const py::ssize_t last = points.ndim() - 1;
+    std::vector<Axis> axes;
+    for (py::ssize_t d = 0; d < last; ++d) {
+        const Axis axis{points.shape(d), points.strides(d), images.strides(d)};
+        if (axis.size == 0) {
+            return;
+        }
+        if (axis.size == 1) {
+            continue;
+        }
+        if (!axes.empty() && axes.back().in == axis.size * axis.in && axes.back().out == axis.size * axis.out) {
+            axes.back() = {axes.back().size * axis.size, axis.in, axis.out};
+        } else {
+            axes.push_back(axis);
         }
     }
-    return result;
+    const Axis run = axes.empty() ? Axis{1, 0, 0} : axes.back();
+    if (!axes.empty()) {
+        axes.pop_back();
+    }
+    std::vector<py::ssize_t> index(axes.size(), 0);
+    const char* in = static_cast<const char*>(points.data());
+    char* out = static_cast<char*>(images.mutable_data());
+    for (;;) {
+        project_points(m, {in, run.in, points.strides(last), out, run.out, images.strides(last), run.size}, lanes);
+        std::size_t d = axes.size();
+        for (; d > 0; --d) {
+            const Axis& axis = axes[d - 1];
+            in += axis.in;
+            out += axis.out;
+            if (++index[d - 1] < axis.size) {
+                break;
+            }
+            in -= axis.size * axis.in;
+            out -= axis.size * axis.out;
+            index[d - 1] = 0;
+        }
+        if (d == 0) {
+            return;
+        }
+    }
+}
+
+// project(matrix, points, out), the given way through the points.
+py::array project_with(const py::handle& m, const py::handle& points, const py::handle& out, Lanes lanes)
+{
+    const Matrix4 transform = matrix(m);
+    py::array input = py::isinstance<py::array_t<double>>(points) ? py::reinterpret_borrow<py::array>(points)
+                                                                  : numbers(points, "points");
+    if (input.ndim() == 0 || input.shape(input.ndim() - 1) != 3) {
+        throw py::value_error("points must be an array of shape (3,) or (..., 3), not " + shape_text(input));
+    }
+    std::vector<py::ssize_t> shape(input.shape(), input.shape() + input.ndim());
+    shape.back() = 2;
+    py::array images;
+    if (out.is_none()) {
+        images = py::array_t<double>(shape);
+    } else {
+        if (!py::isinstance<py::array_t<double>>(out)) {
+            const bool array = py::isinstance<py::array>(out);
+            throw py::type_error("out must be a float64 array, not " +
+                                 (array ? py::str(out.attr("dtype")).cast<std::string>() + " array" : type_name(out)));
+        }
+        images = py::reinterpret_borrow<py::array>(out);
+        if (images.ndim() != input.ndim() || !std::equal(shape.begin(), shape.end(), images.shape())) {
+            throw py::value_error("out must be an array of shape " + shape_text(shape.data(), input.ndim()) +
+                                  ", not " + shape_text(images));
+        }
+        if (!images.writeable()) {
+            throw py::value_error("out is read-only");
+        }
+        // Points read after images written over them would be wrong: read a copy.
+        if (py::module_::import("numpy").attr("may_share_memory")(input, images).cast<bool>()) {
+            input = py::array_t<double>::ensure(input.attr("copy")());
+        }
+    }
+    {
+        py::gil_scoped_release unlocked;
+        project_array(transform, input, images, lanes);
+    }
+    return images;
+}
+
+py::array project(const py::handle& m, const py::handle& points, const py::handle& out)
+{
+    return project_with(m, points, out, best_lanes());
+}
+
+// Every way through the points this processor runs, by name: the tests hold
+// each to the same bits.
+py::dict project_each_way(const py::handle& m, const py::handle& points)
+{
+    py::dict results;
+    const char* const names[] = {"scalar", "sse2", "avx2"};
+    for (int lanes = 0; lanes <= static_cast<int>(best_lanes()); ++lanes) {
+        results[names[lanes]] = project_with(m, points, py::none(), static_cast<Lanes>(lanes));
+    }
+    return results;
 }
 
 } // namespace
 
+// The package's Python functions show these docstrings under their own
+// signatures, so pybind11's are left out.
 PYBIND11_MODULE(_revareza, module)
 {
+    py::options options;
+    options.disable_function_signatures();
     module.doc() = "Planar projections of 3D points as 4x4 homogeneous matrices.";
     module.attr("__version__") = REVAREZA_VERSION_STRING;
 
     module.def("parallel_projection", &parallel_projection, py::arg("origin"), py::arg("x"), py::arg("y"),
                py::arg("direction"),
                R"(The parallel (oblique or orthogonal) projection along direction onto the
-plane through origin spanned by x and y, as a (4, 4) float64 array.
+plane through origin spanned by x and y.
 
-origin is a point; x, y and direction are directions, made unit length; y
-is first made orthogonal to x by orthogonal_y. Applied to a point p (as
-project does), the matrix gives in x and y where the line through p along
-direction meets the plane, measured from origin along x and y. The numbers
-are those `revareza --matrizes` prints for the same definition.
+Parameters
+----------
+origin : array_like, shape (3,)
+    A point of the plane, from which x and y are measured.
+x, y : array_like, shape (3,)
+    The plane's directions, made unit length; y is first made orthogonal
+    to x by orthogonal_y.
+direction : array_like, shape (3,)
+    The direction of projection, made unit length.
 
-Raises ValueError for a zero direction or an argument that is not three
-numbers, TypeError for one that does not hold numbers.)");
+Returns
+-------
+numpy.ndarray, shape (4, 4), float64
+    The matrix that project applies: to a point p it gives, in x and y,
+    where the line through p along direction meets the plane, measured
+    from origin along x and y. The numbers are those `revareza --matrizes`
+    prints for the same definition.
+
+Raises
+------
+ValueError
+    For a zero direction or an argument that is not three numbers.
+TypeError
+    For an argument that does not hold numbers.)");
 
     module.def("perspective_projection", &perspective_projection, py::arg("origin"), py::arg("x"), py::arg("y"),
                py::arg("centre"),
                R"(The perspective projection from the point centre onto the plane through
-origin spanned by x and y, as a (4, 4) float64 array.
+origin spanned by x and y.
 
-origin and centre are points; x and y are directions, made unit length;
-y is first made orthogonal to x by orthogonal_y. Applied to a point p (as
-project does, with the homogeneous division), the matrix gives in x and y
-where the line from centre through p meets the plane, measured from origin
-along x and y. The numbers are those `revareza --matrizes` prints.
+Parameters
+----------
+origin : array_like, shape (3,)
+    A point of the plane, from which x and y are measured.
+x, y : array_like, shape (3,)
+    The plane's directions, made unit length; y is first made orthogonal
+    to x by orthogonal_y.
+centre : array_like, shape (3,)
+    The centre of projection, a point.
 
-Raises ValueError for a zero direction or an argument that is not three
-numbers, TypeError for one that does not hold numbers.)");
+Returns
+-------
+numpy.ndarray, shape (4, 4), float64
+    The matrix that project applies: with the division by the weight, it
+    gives for a point p, in x and y, where the line from centre through p
+    meets the plane, measured from origin along x and y. The numbers are
+    those `revareza --matrizes` prints for the same definition.
+
+Raises
+------
+ValueError
+    For a zero direction or an argument that is not three numbers.
+TypeError
+    For an argument that does not hold numbers.)");
 
     module.def("orthogonal_y", &orthogonal_y, py::arg("x"), py::arg("y"),
-               R"(The plane's Y direction made orthogonal to X, as a (3,) unit direction.
+               R"(The plane's Y direction made orthogonal to X, as the program makes it.
 
-y (made unit length) as given when |x . y| is at most 1e-7; otherwise the
-direction cross(cross(x, y), x), orthogonal to x in the plane of x and y.
-A y exactly parallel to x gives NaN.
+Parameters
+----------
+x, y : array_like, shape (3,)
+    Two directions, made unit length.
 
-Raises ValueError for a zero direction or an argument that is not three
-numbers, TypeError for one that does not hold numbers.)");
+Returns
+-------
+numpy.ndarray, shape (3,), float64
+    y as given when |x . y| is at most 1e-7; otherwise the unit direction
+    cross(cross(x, y), x), orthogonal to x in the plane of x and y. A y
+    exactly parallel to x gives NaN.
 
-    module.def("project", &project, py::arg("matrix"), py::arg("points"),
-               R"(The x and y of matrix @ p for each point p, as an (N, 2) float64 array.
+Raises
+------
+ValueError
+    For a zero direction or an argument that is not three numbers.
+TypeError
+    For an argument that does not hold numbers.)");
 
-points is an (N, 3) array-like of points. Each is taken as (x, y, z, 1),
-transformed, and divided by its new weight; a weight of 0 makes the image
-a direction of unit length instead, as in the program. The results are bit
-for bit those the program prints in interactive mode.
+    module.def("project", &project, py::arg("matrix"), py::arg("points"), py::arg("out") = py::none(),
+               R"(The x and y of matrix @ (x, y, z, 1) for each point (x, y, z), divided by
+its weight: where each point falls on the plane of a projection matrix.
 
-A float64 array is read in place whatever its layout (C or Fortran order,
-strided); only the result is allocated, and the GIL is released while the
-points are projected.)");
+Parameters
+----------
+matrix : array_like, shape (4, 4)
+    A matrix, such as parallel_projection or perspective_projection make.
+points : array_like, shape (3,) or (..., 3)
+    One point or any array of points. A float64 array is read where it
+    lies, whatever its layout (C or Fortran order, strided).
+out : numpy.ndarray, optional
+    A float64 array of the result's shape to write the result into.
+
+Returns
+-------
+numpy.ndarray, shape (2,) or (..., 2), float64
+    The x and y of each point's image (out, when given). A point whose
+    image has weight 0 has no image on the plane (it lies in the plane
+    through the centre parallel to the projection plane): its x and y are
+    NaN. The others are bit for bit what the program prints in
+    interactive mode.
+
+Raises
+------
+ValueError
+    For arrays of the wrong shape, or an out that is read-only.
+TypeError
+    For arguments that do not hold numbers, or an out that is not a
+    float64 array.
+
+Notes
+-----
+Only the result is allocated (nothing when out is given), the points are
+projected in SIMD lanes, and the GIL is released meanwhile.)");
+
+    module.def("_project_each_way", &project_each_way, py::arg("matrix"), py::arg("points"));
 }

@@ -3,8 +3,7 @@
 # apt-get install of the Debian packages below that are missing, then the
 # web page's npm packages (npm ci in web/). As root it installs; as another
 # user through sudo when there is one; otherwise it prints the command and
-# fails. `install_deps.sh --missing` only prints the names of the missing
-# Debian packages.
+# fails.
 set -euo pipefail
 
 packages=(
@@ -18,6 +17,10 @@ packages=(
   # The Python module and its tests (python.*)
   pybind11-dev python3-dev python3-numpy python3-pytest
   python3-matplotlib               # python.example_cube_figure
+  python3-dask                     # python.dask_blocks
+  # pip install . in a venv with no package index (install.pip_venv): venv
+  # with ensurepip, and the build backend
+  python3-venv python3-setuptools
   # make package
   dpkg-dev lintian
   # make test-x86-32
@@ -31,17 +34,12 @@ packages=(
 
 missing=()
 for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+  [ "$(dpkg-query -W -f='${Status}' "$package" 2> /dev/null)" = "install ok installed" ] \
     || missing+=("$package")
 done
 # npm by its command: a node from outside Debian brings its own npm (and
 # stands in for Debian's package of that name, which dpkg-query cannot see).
 command -v npm > /dev/null || missing+=(npm)
-
-if [ "${1:-}" = --missing ]; then
-  [ ${#missing[@]} -eq 0 ] || echo "${missing[*]}"
-  exit 0
-fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   command=(apt-get install -y --no-install-recommends "${missing[@]}")

@@ -44,12 +44,13 @@ if dpkg-deb --contents "$program_deb" | grep -q include/; then
 fi
 
 # A dpkg database of its own; the dependencies (libc, libstdc++) are the
-# machine's, which the scratch root does not list.
+# machine's, which the scratch root does not list. Maintainer scripts run
+# on the machine, with DPKG_ROOT naming the scratch root.
 root=$work/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
 # shellcheck disable=SC2086 # no Python package is no word
-dpkg --root="$root" --force-depends --force-not-root -i "$program_deb" "$dev_deb" $python_deb > "$work/dpkg.log" 2>&1
+dpkg --root="$root" --force-depends --force-not-root --force-script-chrootless -i "$program_deb" "$dev_deb" $python_deb > "$work/dpkg.log" 2>&1
 for package in revareza librevareza-dev ${python_deb:+python3-revareza}; do
   dpkg --root="$root" -s "$package" | grep '^Status: install ok installed' > /dev/null
 done
@@ -62,7 +63,7 @@ if grep -q 'NEEDED.*libedit' "$work/dynamic"; then
   dpkg-deb -f "$program_deb" Depends > "$work/depends"
   grep -q 'libedit2' "$work/depends" || { echo "revareza does not depend on libedit2"; exit 1; }
 fi
-"$root/usr/bin/revareza" --version | grep -q '^revareza [0-9]'
+"$root/usr/bin/revareza" --version | grep '^revareza [0-9]' > /dev/null
 man -l "$root/usr/share/man/man1/revareza.1.gz" 2>/dev/null | grep 'ESTADO DE SAIDA' > /dev/null
 
 pc_dir=$(dirname "$(find "$root/usr/lib" -name revareza.pc)")
@@ -71,9 +72,17 @@ g++ -o "$work/consumer" "$source/tests/install/consumer/main.cpp" \
   $(PKG_CONFIG_PATH="$pc_dir" pkg-config --cflags --libs revareza)
 "$work/consumer" | grep -qx '(0.50000,1.00000,5.00000)'
 
+# python3-revareza: byte-compiled on install; imported (writing byte code
+# if it will), it knows its version as pip would; removed, nothing is left.
 if [ -n "$python_deb" ]; then
-  PYTHONPATH=$root/usr/lib/python3/dist-packages /usr/bin/python3 -c \
-    'import revareza; print(revareza.__version__)' | grep -q '^[0-9]'
+  site=$root/usr/lib/python3/dist-packages
+  ls "$site"/revareza/__pycache__/__init__.*.pyc > /dev/null
+  env -u PYTHONDONTWRITEBYTECODE PYTHONPATH="$site" /usr/bin/python3 -c \
+    'import revareza, importlib.metadata as m; assert m.version("revareza") == revareza.__version__'
+  dpkg --root="$root" --force-not-root --force-script-chrootless -P python3-revareza > "$work/dpkg.log" 2>&1 \
+    || { cat "$work/dpkg.log"; exit 1; }
+  left=$(find "$root/usr" -path '*revareza*' -path '*python3*')
+  [ -z "$left" ] || { echo "python3-revareza left behind:"; echo "$left"; exit 1; }
 fi
 
 tar -tzf "$tarball" > "$work/tar"

@@ -1,13 +1,18 @@
 """The Python module against the program: the same matrices, text for text,
 and the same projected points, bit for bit."""
 
+import ast
+import inspect
 import math
 import os
+import pathlib
 import random
 import subprocess
 import threading
 import time
 import tracemalloc
+from decimal import Decimal
+from fractions import Fraction
 
 import numpy as np
 import pytest
@@ -80,23 +85,23 @@ def test_matrices_are_the_programs_text_for_text():
         assert same_nan(matrix_text(module_matrix(*d))) == program[i] + "\n\n", d
 
 
-def applied(m, p):
-    """Matrix4 * HVector for the point p, in plain IEEE doubles, as the C++ orders it."""
-    x, y, z = (float(v) / 1.0 for v in p)
+def applied(m, points):
+    """x and y of Matrix4 * HVector for each point, in IEEE doubles as the C++
+    orders them; NaN where the image's weight is 0 (no point of the plane)."""
+    p = np.asarray(points, dtype=np.float64)
+    x, y, z = p[..., 0], p[..., 1], p[..., 2]
     with np.errstate(all="ignore"):
-        r = [((m[i][0] * x + m[i][1] * y) + m[i][2] * z) + m[i][3] * 1.0 for i in range(4)]
-        if r[3] != 0.0:
-            return np.float64(r[0]) / r[3], np.float64(r[1]) / r[3]
-        length = math.sqrt((r[0] * r[0] + r[1] * r[1]) + r[2] * r[2])
-        return np.float64(r[0]) / length, np.float64(r[1]) / length
+        r0, r1, r3 = (((m[i][0] * x + m[i][1] * y) + m[i][2] * z) + m[i][3] * 1.0 for i in (0, 1, 3))
+        return np.where((r3 == 0)[..., None], np.nan, np.stack((r0 / r3, r1 / r3), axis=-1))
 
 
-def same_bits(a, b):
-    return np.array(a, dtype=np.float64).tobytes() == np.array(b, dtype=np.float64).tobytes() or (
-        math.isnan(a) and math.isnan(b))
+def bits(a):
+    """The bits of each double, every NaN alike (which NaN means nothing)."""
+    a = np.asarray(a, dtype=np.float64)
+    return np.where(np.isnan(a), np.nan, a).view(np.uint64)
 
 
-def test_project_is_the_matrix_applied_bit_for_bit():
+def projection_cases():
     rng = random.Random(7)
     matrices = [module_matrix(*definition(rng)) for _ in range(40)]
     # From the origin onto z = 5: points at z = 0 get weight 0, points
@@ -106,16 +111,31 @@ def test_project_is_the_matrix_applied_bit_for_bit():
     matrices.append(np.where(np.eye(4) == 1, 1.0, -0.0))
     matrices.append(np.vstack(([-0.0] * 4, np.eye(4)[1:])))
     matrices.append(np.diag([1.0, 1.0, 1.0, 0.0]))
-    points = np.array([[rng.uniform(-50, 50) for _ in range(3)] for _ in range(500)]
-                      + [[-0.0, -0.0, -0.0], [-0.0, 1, 1], [math.inf, 1, 2], [math.nan, 0, 0], [1e-200, -1e-200, 0]])
-    points[:500:5, 2] = 0.0
-    points[1:500:5, 2] *= -1
-    for m in matrices:
-        got = revareza.project(m, points)
-        assert got.shape == (len(points), 2) and got.dtype == np.float64
-        for p, (gx, gy) in zip(points, got):
-            ex, ey = applied(m, p)
-            assert same_bits(gx, ex) and same_bits(gy, ey), (m, p)
+    # An odd number of points, the awkward ones strewn over every lane.
+    points = np.random.default_rng(7).uniform(-50, 50, (10_007, 3))
+    points[:2000:2, 2] = 0.0
+    points[1:2000:5, 2] *= -1
+    points[2000:2040] = [[-0.0, -0.0, -0.0], [-0.0, 1, 1], [math.inf, 1, 2], [math.nan, 0, 0],
+                         [1e-200, -1e-200, 0], [1, -math.inf, math.inf], [0, 0, 0], [1, 2, 0]] * 5
+    points = points[np.random.default_rng(8).permutation(len(points))]
+    spread = np.zeros((len(points), 5))
+    spread[:, ::2] = points
+    layouts = {"(N, 3)": points, "(..., 3)": points[:10_000].reshape(4, 25, 100, 3),
+               "(..., 3) transposed": points[:10_000].reshape(100, 100, 3).transpose(1, 0, 2),
+               "Fortran": np.asfortranarray(points), "strided": spread[:, ::2], "reversed": points[::-1],
+               "one point": points[7], "lists": points[:101].tolist()}
+    return [(m, name, layout) for m in matrices for name, layout in layouts.items()]
+
+
+@pytest.mark.parametrize("m, name, points", projection_cases())
+def test_project_is_the_matrix_applied_bit_for_bit_every_way(m, name, points):
+    expected = bits(applied(m, points))
+    ways = revareza._revareza._project_each_way(m, points)
+    assert "sse2" in ways
+    for way, got in ways.items():
+        assert got.dtype == np.float64 and np.array_equal(bits(got), expected), (way, name)
+    out = np.empty(np.shape(points)[:-1] + (4,))[..., ::2]  # strided too
+    assert revareza.project(m, points, out=out) is out and np.array_equal(bits(out), expected), name
 
 
 def test_project_gives_what_interactive_mode_prints():
@@ -138,16 +158,46 @@ def test_project_reads_any_layout_in_place_and_allocates_only_its_result():
     m = revareza.perspective_projection([1, 2, 5], [1, 0.2, 0], [0, 1, 0.3], [0.5, -1, -2])
     points = np.random.default_rng(3).uniform(-10, 10, (200_000, 3))
     expected = revareza.project(m, points.tolist())
-    layouts = {"C": points, "Fortran": np.asfortranarray(points),
+    layouts = {"C": points, "Fortran": np.asfortranarray(points), "(..., 3)": points.reshape(400, 500, 3),
                "strided": np.ascontiguousarray(np.repeat(points, 2, axis=0))[::2]}
     for name, layout in layouts.items():
-        tracemalloc.start()
-        before = tracemalloc.get_traced_memory()[0]
-        got = revareza.project(m, layout)
-        peak = tracemalloc.get_traced_memory()[1] - before
-        tracemalloc.stop()
-        assert np.array_equal(got, expected, equal_nan=True), name
-        assert peak <= got.nbytes + 4096, (name, peak)
+        for out in (None, np.empty(layout.shape[:-1] + (2,))):
+            tracemalloc.start()
+            before = tracemalloc.get_traced_memory()[0]
+            got = revareza.project(m, layout, out=out)
+            peak = tracemalloc.get_traced_memory()[1] - before
+            tracemalloc.stop()
+            assert np.array_equal(got.reshape(-1, 2), expected, equal_nan=True), name
+            assert peak <= (0 if out is not None else got.nbytes) + 4096, (name, peak)
+
+
+# From the origin onto z = 5: (1, 2, 10) falls on (0.5, 1); a point with z = 0
+# lies in the plane through the centre parallel to the projection plane.
+ONTO_Z5 = revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0])
+NO_IMAGE = [math.nan, math.nan]
+
+
+@pytest.mark.parametrize("points, expected", [
+    ([1, 2, 10], [0.5, 1]),
+    ([[1, 2, 10]], [[0.5, 1]]),
+    ([[[1, 2, 10], [2, 4, 20]], [[1, 2, 0], [3, 3, 0]]], [[[0.5, 1], [0.5, 1]], [NO_IMAGE, NO_IMAGE]]),
+    (np.zeros((0, 3)), np.zeros((0, 2))),
+    (np.zeros((2, 0, 3)), np.zeros((2, 0, 2))),
+    ([0, 0, 0], NO_IMAGE),  # the centre itself
+    ([-1, 2, -0.0], NO_IMAGE),
+    ([[1, 2, 10], [math.nan, 0, 10], [math.inf, 1, 10]], [[0.5, 1], [math.nan] * 2, [math.nan] * 2]),
+    ([Fraction(1, 2), Decimal("1"), 5], [0.5, 1]),
+    ([2**64, -(2**70), 2.0**68 * 5], [1 / 16, -4]),
+    ([np.int8(1), np.float32(2), np.uint64(10)], [0.5, 1]),
+    (np.array([[1, 2, 10]], dtype=np.float32), [[0.5, 1]]),
+    (np.array([True, False, True]), [5, 0]),
+    (np.array([1, 2, 10], dtype=">f8"), [0.5, 1]),
+])
+def test_project_takes_numpys_shapes_and_any_number(points, expected):
+    got = revareza.project(ONTO_Z5, points)
+    assert got.dtype == np.float64 and np.array_equal(got, expected, equal_nan=True)
+    out = np.full(got.shape, 7.0)
+    assert revareza.project(ONTO_Z5, points, out=out) is out and np.array_equal(out, expected, equal_nan=True)
 
 
 def test_project_lets_other_threads_run():
@@ -177,6 +227,14 @@ def test_orthogonal_y_is_the_programs_rule():
     kept = revareza.orthogonal_y([1, 0, 0], [1e-7, 1, 0])
     assert kept.shape == (3,) and kept[0] > 0  # within the tolerance: kept as read
     assert np.isnan(revareza.orthogonal_y([1, 2, 3], [2, 4, 6])).all()
+    assert revareza.orthogonal_y([2**80, 0, 0], [Decimal(1), Fraction(2**20), 0]).tolist() == [0.0, 1.0, 0.0]
+
+
+def test_project_into_an_out_that_overlaps_its_points():
+    points = np.random.default_rng(2).uniform(-10, 10, (1001, 3))
+    expected = revareza.project(ONTO_Z5, points)
+    ahead = points.reshape(-1)[1001:3003].reshape(1001, 2)  # images of the first points land on later ones
+    assert np.array_equal(revareza.project(ONTO_Z5, points, out=ahead), expected)
 
 
 @pytest.mark.parametrize("call, error, name", [
@@ -187,11 +245,18 @@ def test_orthogonal_y_is_the_programs_rule():
     (lambda: revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [[0, 0, 0]]), ValueError, "centre"),
     (lambda: revareza.parallel_projection("abc", [1, 0, 0], [0, 1, 0], [0, 0, 1]), TypeError, "origin"),
     (lambda: revareza.orthogonal_y([1, 0, 0], ["a", "b", "c"]), TypeError, "y"),
+    (lambda: revareza.parallel_projection([0, 0, 0], [1j, 0, 0], [0, 1, 0], [0, 0, 1]), TypeError, "x"),
     (lambda: revareza.project(np.eye(4), [[1, 2]]), ValueError, "points"),
-    (lambda: revareza.project(np.eye(4), [1, 2, 3]), ValueError, "points"),
+    (lambda: revareza.project(np.eye(4), 5.0), ValueError, "points"),
     (lambda: revareza.project(np.eye(3), [[1, 2, 3]]), ValueError, "matrix"),
     (lambda: revareza.project(np.eye(4), [[1, None, 3]]), TypeError, "points"),
+    (lambda: revareza.project(np.eye(4), [Fraction(1), "2", 3]), TypeError, "points"),
+    (lambda: revareza.project(np.eye(4), [1, 2, b"3"]), TypeError, "points"),
     (lambda: revareza.project("M", [[1, 2, 3]]), TypeError, "matrix"),
+    (lambda: revareza.project(np.eye(4), [1, 2, 3], out=np.empty(2, np.float32)), TypeError, "out"),
+    (lambda: revareza.project(np.eye(4), [1, 2, 3], out=[0.0, 0.0]), TypeError, "out"),
+    (lambda: revareza.project(np.eye(4), [[1, 2, 3]], out=np.empty(2)), ValueError, "out"),
+    (lambda: revareza.project(np.eye(4), [1, 2, 3], out=np.broadcast_to(np.empty(2), (2,))), ValueError, "out"),
 ])
 def test_bad_arguments_raise_and_name_the_argument(call, error, name):
     with pytest.raises(error, match=rf"^{name} "):
@@ -203,3 +268,11 @@ def test_version_and_documentation():
     for function in (revareza.parallel_projection, revareza.perspective_projection,
                      revareza.orthogonal_y, revareza.project):
         assert len(function.__doc__) > 200
+    # help() and inspect.signature show what the stub declares.
+    stub = ast.parse(pathlib.Path(revareza.__file__).with_name("__init__.pyi").read_text())
+    declared = {f.name: f"({ast.unparse(f.args)}) -> {ast.unparse(f.returns)}"
+                for f in stub.body if isinstance(f, ast.FunctionDef)}
+    assert sorted(declared) == sorted(set(revareza.__all__) - {"__version__"})
+    for name, signature in declared.items():
+        assert str(inspect.signature(getattr(revareza, name))).translate({ord("'"): None, ord(" "): None}) \
+            == signature.replace(" ", "")
