@@ -4,7 +4,7 @@ ARGS ?=
 NATIVE := build/native
 X86_32 := build/x86-32
 
-.PHONY: all build test deps run install package test-x86-32 test-sanitize fuzz fuzz-run bench clean
+.PHONY: all build test deps run install package web serve test-x86-32 test-sanitize fuzz fuzz-run bench clean
 
 all: build
 
@@ -61,6 +61,27 @@ package: $(PACKAGE)/CMakeCache.txt
 	cpack --config $(PACKAGE)/CPackConfig.cmake -B build/packages
 	lintian --fail-on error,warning --display-info build/packages/*.deb
 	tests/install/check_package.sh build/packages
+
+# The web page in build/web/, for any static server: the library compiled
+# to WebAssembly by Debian's emscripten (whose tools need NODE_PATH to find
+# Debian's node modules), and three.js from web/node_modules, which npm ci
+# installs from web/package-lock.json.
+WEB_BUILD := build/wasm
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+web/node_modules/.package-lock.json: web/package-lock.json
+	cd web && npm ci
+
+$(WEB_BUILD)/CMakeCache.txt: web/node_modules/.package-lock.json
+	@$(EMSCRIPTEN_ENV) emcmake cmake --preset web >&2
+
+web: $(WEB_BUILD)/CMakeCache.txt
+	$(EMSCRIPTEN_ENV) cmake --build --preset web -j $(JOBS)
+
+# The page on this machine only: make serve PORT=8080 for another port.
+PORT ?= 8000
+serve: web
+	@echo "revareza: http://127.0.0.1:$(PORT)/ (Ctrl-C ends it)"
+	@$(PYTHON) -m http.server $(PORT) --bind 127.0.0.1 --directory build/web
 
 # The 32-bit x86 build, its tests run under qemu-i386, and a comparison of
 # its output with the native program's (hence the native build first).

@@ -19,6 +19,10 @@ function(revareza_configure_target target)
     target_compile_options(${target} PRIVATE
       -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  elseif(EMSCRIPTEN)
+    # No hardening for WebAssembly: it has no stack protector runtime to
+    # link (__stack_chk_guard), no relocation to make read-only, and no
+    # checked variant of the libc calls.
   else()
     # Hardened as Debian builds its packages (lintian checks the program):
     # checked libc calls and a stack protector in optimised code, and

@@ -1,8 +1,8 @@
 #include "console/readers.hpp"
 
 #include "console/mode.hpp"
-#include "console/number_input.hpp"
 #include "console/program_exit.hpp"
+#include <revareza/text/number_input.hpp>
 
 #include <iostream>
 

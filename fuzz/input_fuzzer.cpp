@@ -4,8 +4,8 @@
 
 #include "console/menu.hpp"
 #include "console/mode.hpp"
-#include "console/number_input.hpp"
 #include "console/readers.hpp"
+#include <revareza/text/number_input.hpp>
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # make deps: installs what every check of this project needs, in one
-# apt-get install of the Debian packages below that are missing. As root it
-# installs; as another user through sudo when there is one; otherwise it
-# prints the command and fails.
+# apt-get install of the Debian packages below that are missing, then the
+# web page's npm packages (npm ci in web/). As root it installs; as another
+# user through sudo when there is one; otherwise it prints the command and
+# fails.
 set -euo pipefail
 
 packages=(
@@ -26,6 +27,9 @@ packages=(
   g++-multilib qemu-user
   # make test-sanitize, make fuzz, make fuzz-run
   libclang-rt-14-dev
+  # make web, and the page's tests (web.*): the library in WebAssembly, node
+  # for emscripten and the tests, npm for web/'s packages, and the browser
+  emscripten nodejs chromium
 )
 
 missing=()
@@ -33,6 +37,9 @@ for package in "${packages[@]}"; do
   [ "$(dpkg-query -W -f='${Status}' "$package" 2> /dev/null)" = "install ok installed" ] \
     || missing+=("$package")
 done
+# npm by its command: a node from outside Debian brings its own npm (and
+# stands in for Debian's package of that name, which dpkg-query cannot see).
+command -v npm > /dev/null || missing+=(npm)
 
 if [ ${#missing[@]} -gt 0 ]; then
   command=(apt-get install -y --no-install-recommends "${missing[@]}")
@@ -49,3 +56,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 else
   echo "make deps: every Debian package is installed"
 fi
+
+# The page's three.js and the browser test's puppeteer-core, at the
+# versions web/package-lock.json pins.
+cd "$(dirname "$0")/../web"
+npm ci

@@ -1,4 +1,4 @@
-#include "console/number_input.hpp"
+#include <revareza/text/number_input.hpp>
 
 #include "tests/support/test_support.hpp"
 

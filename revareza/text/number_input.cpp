@@ -1,4 +1,4 @@
-#include "console/number_input.hpp"
+#include <revareza/text/number_input.hpp>
 
 #include <charconv>
 #include <cstdlib>
@@ -163,15 +163,20 @@ bool convert(const NumberText& text, double& value)
         return false;
     }
     char canonical[NumberText::TEXT_MAX];
+    double parsed = 0.0;
+#ifdef __cpp_lib_to_chars
     const char* const end = text.canonical(canonical);
     // from_chars is correctly rounded like strtod and much cheaper; it
-    // answers alone unless the value is out of range.
-    double parsed = 0.0;
+    // answers alone unless the value is out of range. (A standard library
+    // without it, such as emscripten's libc++, goes to strtod directly.)
     const std::from_chars_result fast = std::from_chars(canonical, end, parsed);
     if (fast.ec == std::errc() && fast.ptr == end) {
         value = parsed;
         return true;
     }
+#else
+    text.canonical(canonical);
+#endif
     parsed = std::strtod(canonical, nullptr);
     if (parsed == std::numeric_limits<double>::infinity()) {
         value = std::numeric_limits<double>::max();
