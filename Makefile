@@ -4,7 +4,7 @@ ARGS ?=
 NATIVE := build/native
 X86_32 := build/x86-32
 
-.PHONY: all build test deps run install package test-x86-32 test-sanitize fuzz fuzz-run bench clean
+.PHONY: all build test test-math deps run install package test-x86-32 test-sanitize fuzz fuzz-run bench clean
 
 all: build
 
@@ -21,6 +21,14 @@ build: $(NATIVE)/CMakeCache.txt
 test: build
 	@rm -rf $(NATIVE)/skipped
 	@ctest --preset native -j $(JOBS); status=$$?; tests/skipped_summary.sh $(NATIVE)/skipped; exit $$status
+
+# The library's acos, sin and cos against MPFR on 10^8 arguments per
+# function (MATH_COUNT), one process per core; needs libmpfr-dev (make deps).
+MATH_COUNT ?= 100000000
+test-math: build
+	@test -x $(NATIVE)/tests/rounded_math_test || { echo "make test-math needs libmpfr-dev: make deps" >&2; exit 1; }
+	tests/revareza/geometry/rounded_math_in_parts.sh $(NATIVE)/tests/rounded_math_test \
+	  tests/revareza/geometry/rounded_math_hard_cases.txt $(MATH_COUNT) $(JOBS)
 
 # Every Debian package the checks need (tools/install_deps.sh holds the
 # list); a configured build looks for them again.

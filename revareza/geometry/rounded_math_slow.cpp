@@ -3,16 +3,18 @@
 // every operation truncating, every error counted in units of the last word
 // (2^(-32n), "units" below).
 //
-// Why 8 words decide every double. sin and cos: the result is at least
-// 2^-62 in size for every double x >= 2^-27 (the double closest to a multiple
-// of pi/2, 6381956970095103 2^797, is 2^-60.9 away from it), so an error of
-// 64 units, 2^-250, is below 2^-188 of the result, 2^-135 of its ulp. acos:
-// the results are at least 2^-26.5 and the comparison below is at least
-// 2^-27 sensitive, so the same margin holds. The hardest cases known
-// (Lefevre and Muller's searches, worst cases of sin, cos and acos tabulated
-// for the test) need 2^-59 to 2^-66 of an ulp; no double needs more than the
-// about 2^-64 to 2^-70 a search over 2^64 arguments would expect. Should one
-// ever need more, the rounding is not decided at 8 words and 16 are tried.
+// Why 8 words decide every double. An error of 64 units is 2^-250. sin and
+// cos: for x >= 2^-27 the result is at least 2^-62 (the double closest to a
+// multiple of pi/2, 6381956970095103 2^797, is 2^-60.9 away from it), so
+// 2^-250 is below 2^-135 of an ulp of the result. acos: x is compared with
+// cos of the midpoints around the result; |x - cos m| is at least
+// 2^-27 |acos x - m| (sin >= 2^-27 on the results, which are >= 2^-26.5),
+// and 2^-250 again stands for less than 2^-135 of an ulp. The hardest cases
+// published (Lefevre and Muller's searches; the test's hard cases) lie 2^-44
+// to 2^-59 of an ulp from a midpoint, and probabilistic estimates put the
+// closest of all 2^63 doubles near 2^-(63 + a few): a margin of some 70
+// bits. Should an argument ever need more, the rounding is left undecided
+// at 8 words and 16 are tried.
 #include <revareza/geometry/rounded_math_internal.hpp>
 #include <revareza/geometry/rounded_math_tables.hpp>
 
