@@ -4,7 +4,7 @@ ARGS ?=
 NATIVE := build/native
 X86_32 := build/x86-32
 
-.PHONY: all build test deps run install package web serve test-x86-32 test-sanitize fuzz fuzz-run bench clean
+.PHONY: all build test test-math deps run install package web serve test-x86-32 test-sanitize fuzz fuzz-run bench clean
 
 all: build
 
@@ -21,6 +21,14 @@ build: $(NATIVE)/CMakeCache.txt
 test: build
 	@rm -rf $(NATIVE)/skipped
 	@ctest --preset native -j $(JOBS); status=$$?; tests/skipped_summary.sh $(NATIVE)/skipped; exit $$status
+
+# The library's acos, sin and cos against MPFR on 10^8 arguments per
+# function (MATH_COUNT), one process per core; needs libmpfr-dev (make deps).
+MATH_COUNT ?= 100000000
+test-math: build
+	@test -x $(NATIVE)/tests/rounded_math_test || { echo "make test-math needs libmpfr-dev: make deps" >&2; exit 1; }
+	tests/revareza/geometry/rounded_math_in_parts.sh $(NATIVE)/tests/rounded_math_test \
+	  tests/revareza/geometry/rounded_math_hard_cases.txt $(MATH_COUNT) $(JOBS)
 
 # Every Debian package the checks need (tools/install_deps.sh holds the
 # list); a configured build looks for them again.
@@ -113,11 +121,13 @@ fuzz: build/fuzz/CMakeCache.txt
 fuzz-run: fuzz
 	fuzz/run_fuzzers.sh $(FUZZ_SECONDS)
 
-# Matrix mode's speed against a from_chars/to_chars loop doing the same
-# writes; then, if the Python module was built, revareza.project on 10^6
-# and 10^7 points against points.copy() and against the numpy expression
-# of the same computation.
+# The library's acos, sin and cos against the C library's on the same
+# arguments (at most 3 times its time); matrix mode's speed against a
+# from_chars/to_chars loop doing the same writes; then, if the Python module
+# was built, revareza.project on 10^6 and 10^7 points against points.copy()
+# and against the numpy expression of the same computation.
 bench: build
+	$(NATIVE)/bench/rounded_math_bench
 	bench/run_bench.sh $(NATIVE)
 	@if [ -d $(NATIVE)/python/revareza ]; then \
 	  echo "PYTHONPATH=$(NATIVE)/python $(PYTHON) bench/python_bench.py"; \

@@ -5,6 +5,8 @@
 //                                      directions (w = 0)
 //   <revareza/geometry/matrix4.hpp>    Matrix4: transforms, products,
 //                                      application, text form
+//   <revareza/geometry/rounded_math.hpp> rounded::acos, sin, cos: correctly
+//                                      rounded, the same on every platform
 //   <revareza/projection/...>          build_parallel_projection,
 //                                      build_perspective_projection, and
 //                                      orthogonal_y for the plane's Y
@@ -34,6 +36,7 @@
 
 #include <revareza/geometry/hvector.hpp>
 #include <revareza/geometry/matrix4.hpp>
+#include <revareza/geometry/rounded_math.hpp>
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/parallel_projection.hpp>
 #include <revareza/projection/perspective_projection.hpp>

@@ -1,11 +1,15 @@
-// Writes a reproducible stream of matrix-mode definitions, ended by 0.
+// Writes a reproducible stream of definitions, ended by 0.
 //
-//   generate_definitions COUNT SEED [integers|mixed]
+//   generate_definitions COUNT SEED [integers|mixed|wild] [interactive]
 //
 // integers: every number a small integer. mixed: integers and decimals with
-// up to three places. Types are mostly 1 and 2, with some that run nothing;
-// some Y are parallel to X, so that NaN shows up too. Only integer
-// arithmetic is used, so every build writes the same bytes.
+// up to three places. wild: besides those, decimals of up to 17 digits at
+// any exponent from 1e-320 to 1e150 (squares stay finite), and components of 1e-1 to 1e-18 that
+// turn directions a hair off an axis. Types are mostly 1 and 2, with some
+// that run nothing; some Y are parallel to X, so that NaN shows up too.
+// interactive: each request also gives the point to project, after the
+// type, as interactive mode reads it. Only integer arithmetic is used, so
+// every build writes the same bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -35,11 +39,15 @@ private:
 };
 
 struct Number {
-    long long scaled; // value * 1000
+    long long scaled; // value * 1000, for integers and decimals
+    std::string wild; // the text of a wild number, when not empty
 };
 
-std::string text(Number n)
+std::string text(const Number& n)
 {
+    if (!n.wild.empty()) {
+        return n.wild;
+    }
     char buffer[32];
     const long long magnitude = n.scaled < 0 ? -n.scaled : n.scaled;
     const char* sign = n.scaled < 0 ? "-" : "";
@@ -56,22 +64,47 @@ std::string text(Number n)
     return buffer;
 }
 
-Number number(Random& random, bool integers)
+enum class Kind { INTEGERS, MIXED, WILD };
+
+// A decimal of up to 17 digits, or a power of ten that tilts a direction
+// off an axis; never zero.
+Number wild_number(Random& random)
 {
-    if (integers || random.below(2) == 0) {
-        return {1000LL * (random.below(19) - 9)};
+    std::string t = random.below(2) ? "-" : "";
+    if (random.below(3) == 0) {
+        return {1, t + std::to_string(1 + random.below(9)) + "e-" + std::to_string(1 + random.below(18))};
     }
-    return {random.below(40001) - 20000};
+    t += std::to_string(1 + random.below(9));
+    const int digits = random.below(17);
+    if (digits > 0) {
+        t += '.';
+        for (int i = 0; i < digits; ++i) {
+            t += static_cast<char>('0' + random.below(10));
+        }
+    }
+    const int exponent = random.below(12) == 0 ? random.below(471) - 320 : random.below(41) - 20;
+    return {1, t + "e" + std::to_string(exponent)};
+}
+
+Number number(Random& random, Kind kind)
+{
+    if (kind == Kind::WILD && random.below(2) == 0) {
+        return wild_number(random);
+    }
+    if (kind == Kind::INTEGERS || random.below(2) == 0) {
+        return {1000LL * (random.below(19) - 9), {}};
+    }
+    return {random.below(40001) - 20000, {}};
 }
 
 struct Triple {
     Number v[3];
 };
 
-Triple triple(Random& random, bool integers, bool nonzero)
+Triple triple(Random& random, Kind kind, bool nonzero)
 {
     for (;;) {
-        Triple t{{number(random, integers), number(random, integers), number(random, integers)}};
+        Triple t{{number(random, kind), number(random, kind), number(random, kind)}};
         if (!nonzero || t.v[0].scaled != 0 || t.v[1].scaled != 0 || t.v[2].scaled != 0) {
             return t;
         }
@@ -87,30 +120,36 @@ void put(const Triple& t)
 
 int main(int argc, char* argv[])
 {
-    if (argc < 3 || (argc > 3 && std::strcmp(argv[3], "integers") != 0 && std::strcmp(argv[3], "mixed") != 0)) {
-        std::fprintf(stderr, "usage: generate_definitions COUNT SEED [integers|mixed]\n");
+    const auto is = [&](int i, const char* word) { return argc > i && std::strcmp(argv[i], word) == 0; };
+    const bool interactive = is(argc - 1, "interactive") && argc > 3;
+    const int words = argc - (interactive ? 1 : 0);
+    if (words < 3 || words > 4 || (words == 4 && !is(3, "integers") && !is(3, "mixed") && !is(3, "wild"))) {
+        std::fprintf(stderr, "usage: generate_definitions COUNT SEED [integers|mixed|wild] [interactive]\n");
         return 2;
     }
     const long count = std::strtol(argv[1], nullptr, 10);
     Random random(std::strtoull(argv[2], nullptr, 10));
-    const bool integers = argc > 3 && std::strcmp(argv[3], "integers") == 0;
+    const Kind kind = is(3, "integers") ? Kind::INTEGERS : is(3, "wild") ? Kind::WILD : Kind::MIXED;
 
     for (long i = 0; i < count; ++i) {
-        const int kind = random.below(20);
-        if (kind == 19) {
+        const int choice = random.below(20);
+        if (choice == 19) {
             std::printf("%d\n", random.below(2) ? 7 : -1); // a type that runs nothing
             continue;
         }
-        const int type = kind < 9 ? 1 : 2;
-        const Triple origin = triple(random, integers, false);
-        const Triple x = triple(random, integers, true);
-        Triple y = triple(random, integers, true);
+        const int type = choice < 9 ? 1 : 2;
+        const Triple origin = triple(random, kind, false);
+        const Triple x = triple(random, kind, true);
+        Triple y = triple(random, kind, true);
         if (random.below(25) == 0) {
             y = x; // parallel: NaN all through
         }
         // D must not be zero; a centre may be anywhere.
-        const Triple last = triple(random, integers, type == 1);
+        const Triple last = triple(random, kind, type == 1);
         std::printf("%d", type);
+        if (interactive) {
+            put(triple(random, kind, false));
+        }
         put(origin);
         put(x);
         put(y);

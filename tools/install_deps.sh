@@ -11,6 +11,8 @@ packages=(
   cmake g++ make git googletest time
   pkgconf                          # install.pkg_config_consumer
   groff                            # manual.renders_without_warnings
+  # library.rounded_math_against_mpfr, make test-math, the math tables' generator
+  libmpfr-dev
   clang                            # library.umbrella_header_alone_with_clang++, make fuzz
   # Line editing on terminals, and its test on a tmux pane
   libedit-dev tmux                 # program.terminal_line_editing

@@ -1,5 +1,7 @@
 #include <revareza/geometry/hvector.hpp>
 
+#include <revareza/geometry/rounded_math.hpp>
+
 #include <cmath>
 #include <ostream>
 
@@ -34,7 +36,7 @@ double norm(const HVector& v) noexcept
 
 double angle_between(const HVector& u, const HVector& v) noexcept
 {
-    return std::acos(dot(u, v));
+    return rounded::acos(dot(u, v));
 }
 
 HVector cross(const HVector& a, const HVector& b) noexcept

@@ -53,8 +53,9 @@ double dot(const HVector& u, const HVector& v) noexcept;
 /// sqrt((x*x + y*y) + z*z); w is ignored.
 double norm(const HVector& v) noexcept;
 
-/// acos(dot(u, v)) in radians. The dot product is not clamped to [-1, 1]: a
-/// value that rounds just past 1 gives NaN, and callers rely on seeing it.
+/// acos(dot(u, v)) in radians, correctly rounded (rounded::acos). The dot
+/// product is not clamped to [-1, 1]: a value that rounds just past 1 gives
+/// NaN, and callers rely on seeing it.
 double angle_between(const HVector& u, const HVector& v) noexcept;
 
 /// The unit direction of a x b. Exactly parallel inputs give NaN components.

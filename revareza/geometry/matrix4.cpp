@@ -1,8 +1,8 @@
 #include <revareza/geometry/matrix4.hpp>
 
 #include <revareza/geometry/fixed_field.hpp>
+#include <revareza/geometry/rounded_math.hpp>
 
-#include <cmath>
 #include <iostream>
 #include <locale>
 
@@ -32,8 +32,8 @@ void Matrix4::make_scaling(double sx, double sy, double sz) noexcept
 void Matrix4::make_rotation(int a, int b, double theta) noexcept
 {
     set_identity();
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
+    const double c = rounded::cos(theta);
+    const double s = rounded::sin(theta);
     at(a, a) = c;
     at(a, b) = -s;
     at(b, a) = s;

@@ -20,7 +20,8 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.hpp \
             include/revareza/version.hpp include/revareza/geometry/hvector.hpp \
-            include/revareza/geometry/matrix4.hpp include/revareza/projection/orthogonal_y.hpp \
+            include/revareza/geometry/matrix4.hpp include/revareza/geometry/rounded_math.hpp \
+            include/revareza/projection/orthogonal_y.hpp \
             include/revareza/projection/parallel_projection.hpp \
             include/revareza/projection/perspective_projection.hpp \
             lib/cmake/revareza/revarezaConfig.cmake lib/pkgconfig/revareza.pc; do
@@ -28,7 +29,7 @@ for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.
 done
 ls "$prefix"/lib*/librevareza_geometry.a "$prefix"/lib*/librevareza_projection.a > /dev/null
 # Only the library's public headers: the internal ones stay in the tree.
-[ "$(find "$prefix/include" -type f | wc -l)" = 7 ] || { find "$prefix/include" -type f; exit 1; }
+[ "$(find "$prefix/include" -type f | wc -l)" = 8 ] || { find "$prefix/include" -type f; exit 1; }
 
 expected='   1.00000    0.00000    0.00000    0.00000 
    0.00000    1.00000    0.00000    0.00000 

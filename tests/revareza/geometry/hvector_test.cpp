@@ -1,4 +1,5 @@
 #include <revareza/geometry/hvector.hpp>
+#include <revareza/geometry/rounded_math.hpp>
 
 #include <gtest/gtest.h>
 
@@ -151,8 +152,8 @@ TEST(HVector, AngleBetweenAxes)
 {
     const HVector x(1, 0, 0, 0);
     EXPECT_EQ(angle_between(x, x), 0.0);
-    EXPECT_EQ(angle_between(x, HVector(-1, 0, 0, 0)), std::acos(-1.0));
-    EXPECT_EQ(angle_between(x, HVector(0, 1, 0, 0)), std::acos(0.0));
+    EXPECT_EQ(angle_between(x, HVector(-1, 0, 0, 0)), rounded::acos(-1.0));
+    EXPECT_EQ(angle_between(x, HVector(0, 1, 0, 0)), rounded::acos(0.0));
 }
 
 TEST(HVector, CrossIsAUnitDirection)

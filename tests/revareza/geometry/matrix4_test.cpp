@@ -1,4 +1,5 @@
 #include <revareza/geometry/matrix4.hpp>
+#include <revareza/geometry/rounded_math.hpp>
 
 #include "tests/support/test_support.hpp"
 
@@ -103,15 +104,15 @@ TEST(Matrix4, RotationEntriesAndHandedness)
 {
     Matrix4 m;
     m.make_rotation_y(0.25);
-    EXPECT_EQ(m(0, 0), std::cos(0.25));
-    EXPECT_EQ(m(0, 2), std::sin(0.25));
-    EXPECT_EQ(m(2, 0), -std::sin(0.25));
+    EXPECT_EQ(m(0, 0), rounded::cos(0.25));
+    EXPECT_EQ(m(0, 2), rounded::sin(0.25));
+    EXPECT_EQ(m(2, 0), -rounded::sin(0.25));
     m.make_rotation_x(0.25);
-    EXPECT_EQ(m(1, 2), -std::sin(0.25));
-    EXPECT_EQ(m(2, 1), std::sin(0.25));
+    EXPECT_EQ(m(1, 2), -rounded::sin(0.25));
+    EXPECT_EQ(m(2, 1), rounded::sin(0.25));
     m.make_rotation_z(0.25);
-    EXPECT_EQ(m(0, 1), -std::sin(0.25));
-    EXPECT_EQ(m(1, 0), std::sin(0.25));
+    EXPECT_EQ(m(0, 1), -rounded::sin(0.25));
+    EXPECT_EQ(m(1, 0), rounded::sin(0.25));
 }
 
 TEST(Matrix4, MakeResetsEverythingElse)

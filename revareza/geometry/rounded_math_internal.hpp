@@ -1,0 +1,46 @@
+// The two paths behind revareza::rounded, shared by rounded_math.cpp and
+// rounded_math_slow.cpp and open to the tests, which check each path alone.
+// Not installed.
+#pragma once
+
+#include <cstdint>
+
+namespace revareza::rounded::internal {
+
+enum class Function { ACOS, SIN, COS };
+
+/// f(x) lies within error of high + low; high is the double nearest high + low.
+struct Approximation {
+    double high;
+    double low;
+    double error;
+};
+
+/// The fast path alone: false for the arguments it never sees (NaN,
+/// infinities, |x| >= 1 for acos, |x| < 2^-27 for sin and cos), whose
+/// results need no approximation.
+bool fast_approximation(Function f, double x, Approximation& a) noexcept;
+
+/// The result with the slow path alone, working with `limbs` 32-bit words
+/// of fraction (8 or 16); false when that precision cannot decide the
+/// rounding. Special values as the public functions give them.
+bool slow_result(Function f, double x, int limbs, double& result) noexcept;
+
+/// Most fraction words the slow path works with.
+constexpr int MAX_LIMBS = 16;
+
+/// x * 2^g * (2/pi) modulo 2^32, for x = m 2^e (m < 2^53), s = e + g: out[0]
+/// receives the integer part, out[1..n] the fraction in 32-bit words (weight
+/// 2^(-32k) for word k), truncated. Exact to well within the last word kept
+/// for every double (see the table of 2/pi).
+void reduce_bits(std::uint64_t m, int s, int n, std::uint32_t* out) noexcept;
+
+/// sin (quarter 0) or cos (quarter 1) of x, 2^-27 <= |x| < infinity, with
+/// `limbs` fraction words; false when undecided.
+bool slow_sin_cos(double x, unsigned quarter, int limbs, double& result) noexcept;
+
+/// acos(x) for |x| < 1, searched from `guess`, a positive double near it;
+/// false when undecided.
+bool slow_acos(double x, double guess, int limbs, double& result) noexcept;
+
+} // namespace revareza::rounded::internal
