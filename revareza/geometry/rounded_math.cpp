@@ -24,20 +24,6 @@ namespace revareza::rounded {
 namespace internal {
 namespace {
 
-std::uint64_t bits_of(double x) noexcept
-{
-    std::uint64_t b = 0;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
-double from_bits(std::uint64_t b) noexcept
-{
-    double x = 0;
-    std::memcpy(&x, &b, sizeof x);
-    return x;
-}
-
 constexpr std::uint64_t MANTISSA = (std::uint64_t{1} << 52) - 1;
 
 // What the C library gives where there is nothing to compute: acos of a

@@ -4,10 +4,26 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 namespace revareza::rounded::internal {
 
 enum class Function { ACOS, SIN, COS };
+
+/// The IEEE bits of x, and the double with bits b.
+inline std::uint64_t bits_of(double x) noexcept
+{
+    std::uint64_t b = 0;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+inline double from_bits(std::uint64_t b) noexcept
+{
+    double x = 0;
+    std::memcpy(&x, &b, sizeof x);
+    return x;
+}
 
 /// f(x) lies within error of high + low; high is the double nearest high + low.
 struct Approximation {

@@ -290,20 +290,6 @@ int sign_of_difference(const Signed& a, const Signed& b, int n) noexcept
     return compare(d, units(ERROR_UNITS, n), n) <= 0 ? 0 : sign;
 }
 
-std::uint64_t bits_of(double x) noexcept
-{
-    std::uint64_t b = 0;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
-double from_bits(std::uint64_t b) noexcept
-{
-    double x = 0;
-    std::memcpy(&x, &b, sizeof x);
-    return x;
-}
-
 } // namespace
 
 bool slow_sin_cos(double x, unsigned quarter, int n, double& result) noexcept

@@ -29,21 +29,9 @@
 namespace {
 
 using revareza::rounded::internal::Approximation;
+using revareza::rounded::internal::bits_of;
+using revareza::rounded::internal::from_bits;
 using revareza::rounded::internal::Function;
-
-std::uint64_t bits_of(double x)
-{
-    std::uint64_t b = 0;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
-double from_bits(std::uint64_t b)
-{
-    double x = 0;
-    std::memcpy(&x, &b, sizeof x);
-    return x;
-}
 
 struct Checked {
     const char* name;
