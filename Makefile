@@ -31,9 +31,11 @@ test-math: build
 	  tests/revareza/geometry/rounded_math_hard_cases.txt $(MATH_COUNT) $(JOBS)
 
 # Every Debian package the checks need (tools/install_deps.sh holds the
-# list); a configured build looks for them again.
+# list), then the web page's npm packages; a configured build looks for
+# them again.
 deps:
 	tools/install_deps.sh
+	@$(MAKE) --no-print-directory web/node_modules/.package-lock.json
 	@if [ -f $(NATIVE)/CMakeCache.txt ]; then cmake --preset native >&2; fi
 
 # make run ARGS=--matrizes for matrix mode
@@ -76,6 +78,8 @@ package: $(PACKAGE)/CMakeCache.txt
 # installs from web/package-lock.json.
 WEB_BUILD := build/wasm
 EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+# The page's three.js and the browser test's puppeteer-core, at the
+# versions web/package-lock.json pins.
 web/node_modules/.package-lock.json: web/package-lock.json
 	cd web && npm ci
 

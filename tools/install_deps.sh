@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # make deps: installs what every check of this project needs, in one
-# apt-get install of the Debian packages below that are missing, then the
-# web page's npm packages (npm ci in web/). As root it installs; as another
-# user through sudo when there is one; otherwise it prints the command and
-# fails.
+# apt-get install of the Debian packages below that are missing (make deps
+# then runs npm ci in web/ for the page's npm packages). As root it
+# installs; as another user through sudo when there is one; otherwise it
+# prints the command and fails.
 set -euo pipefail
 
 packages=(
@@ -59,7 +59,3 @@ else
   echo "make deps: every Debian package is installed"
 fi
 
-# The page's three.js and the browser test's puppeteer-core, at the
-# versions web/package-lock.json pins.
-cd "$(dirname "$0")/../web"
-npm ci

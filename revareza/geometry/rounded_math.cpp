@@ -430,26 +430,31 @@ double acos(double x) noexcept
     return decided(a.high, a.low, a.error) ? a.high : slow(Function::ACOS, x, a);
 }
 
-double sin(double x) noexcept
+namespace {
+
+// sin (quarter 0) or cos (quarter 1): the two differ only in the quarter
+// turn added to the reduced argument.
+double sin_or_cos(double x, unsigned quarter, internal::Function f) noexcept
 {
     using namespace internal;
     double result = 0;
-    if (special_sin_cos(x, 0, result)) {
+    if (special_sin_cos(x, quarter, result)) {
         return result;
     }
-    const Approximation a = fast_sin_cos(x, 0);
-    return decided(a.high, a.low, a.error) ? a.high : slow(Function::SIN, x, a);
+    const Approximation a = fast_sin_cos(x, quarter);
+    return decided(a.high, a.low, a.error) ? a.high : slow(f, x, a);
+}
+
+} // namespace
+
+double sin(double x) noexcept
+{
+    return sin_or_cos(x, 0, internal::Function::SIN);
 }
 
 double cos(double x) noexcept
 {
-    using namespace internal;
-    double result = 0;
-    if (special_sin_cos(x, 1, result)) {
-        return result;
-    }
-    const Approximation a = fast_sin_cos(x, 1);
-    return decided(a.high, a.low, a.error) ? a.high : slow(Function::COS, x, a);
+    return sin_or_cos(x, 1, internal::Function::COS);
 }
 
 } // namespace revareza::rounded
