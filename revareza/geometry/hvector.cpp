@@ -2,10 +2,47 @@
 
 #include <revareza/geometry/rounded_math.hpp>
 
+#include <cfloat>
 #include <cmath>
 #include <ostream>
 
 namespace revareza {
+namespace {
+
+// The sum of squares of (a, b, c), as the length is computed from it.
+double square_sum(double a, double b, double c) noexcept
+{
+    return (a * a + b * b) + c * c;
+}
+
+// (a, b, c) multiplied by a power of two that brings its largest component
+// near 1, so that the sum of its squares neither overflows nor leaves the
+// normal range. Exact: only exponents change, save for components so much
+// smaller than the largest that they lose bits far below its unit in the
+// last place. Needed only where square_sum is out of the normal range.
+void scale_to_unit_range(double& a, double& b, double& c) noexcept
+{
+    const double largest = std::fmax(std::fabs(a), std::fmax(std::fabs(b), std::fabs(c)));
+    int exponent = 0;
+    std::frexp(largest, &exponent); // largest = f * 2^exponent, f in [0.5, 1)
+    if (exponent > 0) {
+        // 2^-exponent is at least 2^-1024, a subnormal but exact power of two.
+        const double down = std::ldexp(1.0, -exponent);
+        a *= down;
+        b *= down;
+        c *= down;
+    } else {
+        // Up to 2^1074, more than one double holds: two exact steps, each
+        // only making the components larger.
+        const double up_first = std::ldexp(1.0, -exponent / 2);
+        const double up_second = std::ldexp(1.0, -exponent - (-exponent / 2));
+        a = a * up_first * up_second;
+        b = b * up_first * up_second;
+        c = c * up_first * up_second;
+    }
+}
+
+} // namespace
 
 void HVector::set(double a, double b, double c, double w) noexcept
 {
@@ -16,7 +53,16 @@ void HVector::set(double a, double b, double c, double w) noexcept
         z_ = c / w;
         w_ = 1.0;
     } else {
-        const double length = std::sqrt((a * a + b * b) + c * c);
+        // Components too large or too small for their squares (1e155,
+        // 1e-170, 5e-324) still make a direction: they are scaled first.
+        // Everywhere else the arithmetic is the plain one, to the last bit.
+        double squares = square_sum(a, b, c);
+        if (!(squares >= DBL_MIN && squares <= DBL_MAX) && std::isfinite(a) && std::isfinite(b)
+            && std::isfinite(c) && !(a == 0.0 && b == 0.0 && c == 0.0)) {
+            scale_to_unit_range(a, b, c);
+            squares = square_sum(a, b, c);
+        }
+        const double length = std::sqrt(squares);
         x_ = a / length;
         y_ = b / length;
         z_ = c / length;
@@ -31,7 +77,7 @@ double dot(const HVector& u, const HVector& v) noexcept
 
 double norm(const HVector& v) noexcept
 {
-    return std::sqrt((v.x() * v.x() + v.y() * v.y()) + v.z() * v.z());
+    return std::sqrt(square_sum(v.x(), v.y(), v.z()));
 }
 
 double angle_between(const HVector& u, const HVector& v) noexcept

@@ -31,7 +31,8 @@ public:
     HVector(double a, double b, double c, double w) noexcept { set(a, b, c, w); }
 
     /// Setting rule. A w unequal to 0 (NaN included) divides a, b, c by w and
-    /// makes a point; a w of +0 or -0 normalises (a, b, c) to a unit direction.
+    /// makes a point; a w of +0 or -0 normalises (a, b, c) to a unit direction,
+    /// for any finite components however large or small (1e300, 5e-324).
     /// (0, 0, 0, 0) divides zero by zero and leaves NaN in x, y and z.
     void set(double a, double b, double c, double w) noexcept;
 

@@ -58,6 +58,38 @@ TEST(HVector, SettingRuleMakesPointsAndUnitDirections)
     }
 }
 
+TEST(HVector, DirectionsAtTheEndsOfTheRangeAreTheDirectionsOfPlainOnes)
+{
+    // Their squares overflow or leave the normal range; scaled by a power
+    // of two first, they give the very bits of the plain vector.
+    struct FarCase {
+        double a, b, c;
+        double plain_a, plain_b, plain_c;
+    };
+    const double max = std::numeric_limits<double>::max();
+    const FarCase cases[] = {
+        {1e155, 0, 0, 1, 0, 0},
+        {0, 0, 1e300, 0, 0, 1},
+        {-max, 0, 0, -1, 0, 0},
+        {std::ldexp(3, 500), std::ldexp(4, 500), 0, 3, 4, 0},
+        {std::ldexp(1, 1023), std::ldexp(1, 1023), std::ldexp(1, 1023), 1, 1, 1},
+        {1e-170, 0, 0, 1, 0, 0},
+        {std::ldexp(3, -560), std::ldexp(-4, -560), 0, 3, -4, 0},
+        {0, 5e-324, 0, 0, 1, 0},
+        {-5e-324, 0, 5e-324, -1, 0, 1},
+    };
+    for (const FarCase& t : cases) {
+        SCOPED_TRACE(testing::Message() << t.a << ' ' << t.b << ' ' << t.c);
+        const HVector plain(t.plain_a, t.plain_b, t.plain_c, 0);
+        ExpectExactly(HVector(t.a, t.b, t.c, 0), plain.x(), plain.y(), plain.z(), 0);
+    }
+    // A component far below the largest keeps its ratio to it.
+    EXPECT_NEAR(HVector(1e300, 1e200, 0, 0).y() / 1e-100, 1, 1e-15);
+    // Infinite or NaN components are no direction at all.
+    EXPECT_TRUE(std::isnan(HVector(std::numeric_limits<double>::infinity(), 0, 0, 0).x()));
+    EXPECT_TRUE(std::isnan(HVector(1e300, kNaN, 0, 0).x()));
+}
+
 TEST(HVector, ZeroWeightIsExactlyPositiveZero)
 {
     EXPECT_FALSE(std::signbit(HVector(1, 0, 0, -0.0).w()));
