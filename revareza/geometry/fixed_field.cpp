@@ -1,4 +1,4 @@
-#include <revareza/geometry/fixed_field.hpp>
+#include <revareza/geometry/detail/fixed_field.hpp>
 
 #include <charconv>
 #include <cstdio>

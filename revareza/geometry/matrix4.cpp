@@ -1,8 +1,9 @@
 #include <revareza/geometry/matrix4.hpp>
 
-#include <revareza/geometry/fixed_field.hpp>
+#include <revareza/geometry/detail/fixed_field.hpp>
 #include <revareza/geometry/rounded_math.hpp>
 
+#include <cmath>
 #include <iostream>
 #include <locale>
 
@@ -76,6 +77,18 @@ bool operator==(const Matrix4& a, const Matrix4& b) noexcept
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             if (a(r, c) != b(r, c)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool is_finite(const Matrix4& m) noexcept
+{
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            if (!std::isfinite(m(r, c))) {
                 return false;
             }
         }

@@ -94,6 +94,9 @@ private:
 bool operator==(const Matrix4& a, const Matrix4& b) noexcept;
 inline bool operator!=(const Matrix4& a, const Matrix4& b) noexcept { return !(a == b); }
 
+/// Whether every entry of m is finite (no infinity, no NaN).
+bool is_finite(const Matrix4& m) noexcept;
+
 /// Matrix product a * b. Each entry is a sum started at 0.0 and accumulated
 /// over k = 0..3 in increasing order; the result is a fresh matrix, so
 /// T = R * T never reads an entry it has already overwritten.
