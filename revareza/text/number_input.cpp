@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <istream>
+#include <streambuf>
 #include <limits>
 
 namespace revareza {
@@ -190,6 +191,16 @@ bool convert(const NumberText& text, double& value)
     return true;
 }
 
+// A text as a stream's source, read in place.
+class TextSource : public std::streambuf {
+public:
+    explicit TextSource(std::string_view text)
+    {
+        char* begin = const_cast<char*>(text.data()); // only ever read
+        setg(begin, begin, begin + text.size());
+    }
+};
+
 } // namespace
 
 std::istream& extract_double(std::istream& in, double& value)
@@ -219,6 +230,18 @@ std::istream& extract_double(std::istream& in, double& value)
         in.setstate(state);
     }
     return in;
+}
+
+bool read_number(std::string_view text, double& value)
+{
+    TextSource source(text);
+    std::istream in(&source);
+    extract_double(in, value);
+    if (in.fail()) {
+        return false;
+    }
+    in >> std::ws;
+    return in.eof();
 }
 
 } // namespace revareza

@@ -1,6 +1,15 @@
+// The library's number reader: a double from text exactly as the program's
+// formatted input reads it, in constant memory however long the text.
+//
+//   #include <revareza/text/number_input.hpp>
+//
+//   double v = 0;
+//   revareza::read_number(" 1e-3 ", v);   // true, v == 0.001
+//   revareza::read_number("1,5", v);      // false: a comma is no part of a number
 #pragma once
 
 #include <iosfwd>
+#include <string_view>
 
 namespace revareza {
 
@@ -14,5 +23,10 @@ namespace revareza {
 /// correctly; glibc 2.36 does not for some exact 769-digit expansions just
 /// below the smallest normal double, and there the two differ.
 std::istream& extract_double(std::istream& in, double& value);
+
+/// Reads text as one number, as extract_double reads it, with nothing but
+/// white space around it. False for anything else: no number, text after
+/// it, two numbers, or an overflow.
+bool read_number(std::string_view text, double& value);
 
 } // namespace revareza

@@ -1,0 +1,61 @@
+// The program's own words about a definition, in its Portuguese (plain
+// ASCII, an acute e written e'): the questions, the echoes of the
+// directions used, the result line, and the line for each reason a
+// definition has no projection. Every front end writes them from here.
+//
+//   #include <revareza/definition/messages.hpp>
+//
+//   std::cout << revareza::question(revareza::Role::X);        // Entre com valores da direcao X ...
+//   std::cout << revareza::echo(revareza::HVector(0, 0, 5, 0)); // Usando o vetor (0.00000,0.00000,1.00000)
+#pragma once
+
+#include <revareza/definition/definition.hpp>
+
+#include <iosfwd>
+
+namespace revareza {
+
+/// What interactive mode writes after a malformed answer, or a zero
+/// direction, before reading the answer again.
+inline constexpr char RETRY_MESSAGE[] = "Dados invalidos, tente novamente: ";
+
+/// The question asked for the vector in this role, ending in ": ".
+const char* question(Role role) noexcept;
+
+/// The program's line for a problem with the vector in this role, without
+/// a newline: the errors matrix mode ends with for UNREADABLE ("Erro na
+/// leitura de um ponto!" or "... de um vetor!") and ZERO_DIRECTION, and
+/// the reason a definition has no projection for the others. Empty for
+/// NONE.
+const char* problem_message(Problem problem, Role role) noexcept;
+
+/// The same in English, as a predicate on the vector (or the definition)
+/// it is blamed on: "is parallel to x, so that x and y span no plane".
+/// For library users' messages, such as the Python module's errors.
+const char* problem_description(Problem problem) noexcept;
+
+/// An echo of a direction used: a text and the vector, written
+/// "Usando o vetor (x,y,z)" by operator<<.
+struct Echo {
+    const char* text;
+    HVector vector;
+};
+
+/// The echo of the direction v, as the program uses it (unit length).
+Echo echo(const HVector& v) noexcept;
+
+/// The echo of the plane's Y: the Y used (given_y made orthogonal to x),
+/// with the words that say whether it was replaced.
+Echo y_echo(const HVector& x, const HVector& given_y) noexcept;
+
+/// Writes the echo's text and its vector in the vector's text form.
+std::ostream& operator<<(std::ostream& out, const Echo& e);
+
+/// Writes, without a newline, what interactive mode prints for the point
+/// under the matrix m: "O resultado da revareza e': (x,y)" with five
+/// decimals, or the line that says the point has no image (its image has
+/// weight 0), or, when m or the image holds a non-finite number, the
+/// NOT_FINITE reason. Leaves the stream's precision at 5.
+void write_result(std::ostream& out, const Matrix4& m, const HVector& point);
+
+} // namespace revareza
