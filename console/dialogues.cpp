@@ -1,102 +1,97 @@
 #include "console/dialogues.hpp"
 
 #include "console/line_editing.hpp"
-#include "console/mode.hpp"
 #include "console/prompt.hpp"
 #include "console/readers.hpp"
-#include <revareza/projection/orthogonal_y.hpp>
-#include <revareza/projection/parallel_projection.hpp>
-#include <revareza/projection/perspective_projection.hpp>
 
-#include <iostream>
+#include <revareza/definition/messages.hpp>
+
+#include <ostream>
 
 namespace revareza {
 namespace {
 
-// What both dialogues ask first: the point to project and the plane.
-struct PlaneRequest {
-    HVector point; // stays the origin in matrix mode, where it is not read
-    HVector origin;
-    HVector x;
-    HVector y;
-};
-
-PlaneRequest read_plane_request()
+// Asks for the vector in role, as a point or a unit direction.
+Reading ask(Console& console, Role role)
 {
-    PlaneRequest request;
-    if (interactive_mode) {
-        prompt << "Entre com valores do ponto a ser projetado: ";
-        answering(Question::POINT);
-        request.point = read_point();
-    }
-    prompt << "Entre com valores da origem do plano de revareza: ";
-    answering(Question::ORIGIN);
-    request.origin = read_point();
-    prompt << "Entre com valores da direcao X no plano de revareza: ";
-    answering(Question::X);
-    request.x = read_vector();
-    prompt << "Usando o vetor " << request.x << prompt_end;
-    prompt << "Entre com valores da direcao Y no plano de revareza: ";
-    answering(Question::Y);
-    request.y = read_vector();
-
-    // A Y off the orthogonal is replaced, and the echo says so. An exactly
-    // parallel Y turns into NaN, which reaches the output unguarded.
-    const char* message = within_ortho_tolerance(request.x, request.y)
-        ? "Usando o vetor "
-        : "O vetor passado nao e' ortogonal ao vetor X, usando ";
-    request.y = orthogonal_y(request.x, request.y);
-    prompt << message << request.y << prompt_end;
-    return request;
+    PromptStream prompt(console);
+    prompt << question(role);
+    answering(console, static_cast<Question>(static_cast<int>(role) + 1));
+    return is_direction(role) ? read_vector(console) : read_point(console);
 }
 
-void print_result(const Matrix4& m, const HVector& point)
+// In interactive mode, the line that says why the vector just read gives
+// no projection, before its question comes again.
+void refuse(Console& console, Problem problem, Role role)
 {
-    std::cout.setf(std::ios::fixed);
-    std::cout.precision(5);
-    if (print_projected_point) {
-        // A weight of 0 puts the image at infinity: the line from the centre
-        // through the point runs parallel to the plane. m * point would be a
-        // unit direction, no position on the plane, so none is printed.
-        if (image_weight(m, point) == 0.0) {
-            std::cout << "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que "
-                         "passa pelo centro."
-                      << std::endl;
-        } else {
-            const HVector projected = m * point;
-            std::cout << "O resultado da revareza e': (" << projected.x() << "," << projected.y() << ")"
-                      << std::endl;
-        }
-    } else {
-        print_matrix(m);
-        std::cout << std::endl; // an empty line after each matrix
-    }
-    std::cout.unsetf(std::ios::fixed);
+    console.out << problem_message(problem, role) << '\n';
 }
 
 } // namespace
 
-void run_parallel_dialogue()
+Stop run_dialogue(Console& console, ProjectionType type)
 {
-    const PlaneRequest request = read_plane_request();
-    prompt << "Entre com valores da direcao de revareza: ";
-    answering(Question::DIRECTION);
-    const HVector direction = read_vector();
-    prompt << "Usando o vetor " << direction << prompt_end;
+    const bool interactive = console.mode == Mode::INTERACTIVE;
+    PromptStream prompt(console);
+    Definition d;
+    d.type = type;
+    Reading r;
 
-    const Matrix4 m = build_parallel_projection(request.origin, request.x, request.y, direction);
-    print_result(m, request.point);
-}
+    if (interactive) { // matrix mode has no point: it stays the origin
+        if ((r = ask(console, Role::POINT)).stop != Stop::NONE) {
+            return r.stop;
+        }
+        d.point = r.vector;
+    }
+    if ((r = ask(console, Role::ORIGIN)).stop != Stop::NONE) {
+        return r.stop;
+    }
+    d.origin = r.vector;
+    if ((r = ask(console, Role::X)).stop != Stop::NONE) {
+        return r.stop;
+    }
+    d.x = r.vector;
+    prompt << echo(d.x) << prompt_end;
 
-void run_perspective_dialogue()
-{
-    const PlaneRequest request = read_plane_request();
-    prompt << "Entre com valores do centro de revareza: ";
-    answering(Question::CENTRE);
-    const HVector centre = read_point();
+    for (;;) {
+        if ((r = ask(console, Role::Y)).stop != Stop::NONE) {
+            return r.stop;
+        }
+        d.y = r.vector;
+        const Problem problem = check_plane(d.x, d.y);
+        if (!interactive || problem == Problem::NONE) {
+            break;
+        }
+        refuse(console, problem, Role::Y);
+    }
+    prompt << y_echo(d.x, d.y) << prompt_end;
 
-    const Matrix4 m = build_perspective_projection(request.origin, request.x, request.y, centre);
-    print_result(m, request.point);
+    const Role last = last_role(type);
+    for (;;) {
+        if ((r = ask(console, last)).stop != Stop::NONE) {
+            return r.stop;
+        }
+        (type == ProjectionType::PARALLEL ? d.direction : d.centre) = r.vector;
+        const Problem problem = interactive ? check(d) : Problem::NONE;
+        // Numbers too large (NOT_FINITE) are no fault of this one vector:
+        // the result line says so.
+        if (problem != Problem::DIRECTION_PARALLEL_TO_PLANE && problem != Problem::CENTRE_IN_PLANE) {
+            break;
+        }
+        refuse(console, problem, last);
+    }
+    if (type == ProjectionType::PARALLEL) {
+        prompt << echo(d.direction) << prompt_end;
+    }
+
+    const Matrix4 m = projection_matrix(d);
+    if (interactive) {
+        write_result(console.out, m, d.point);
+    } else {
+        print_matrix(m, console.out);
+    }
+    console.out << std::endl; // after a matrix, an empty line
+    return console.out.fail() ? Stop::WRITE_FAILED : Stop::NONE;
 }
 
 } // namespace revareza

@@ -1,21 +1,30 @@
 // Line editing and history on a terminal, with libedit.
 //
-// The console keeps reading std::cin and writing std::cout as everywhere
-// else. On a terminal, std::cin's buffer gets each line from el_gets, and
-// std::cout's buffer holds back the text written after the last newline:
-// that unfinished line is the question being asked, and libedit must print
-// it itself to redraw the line being edited. The lines a stream would
-// deliver are the same characters, so extraction, retries (the discarding
-// of at most 255 characters) and numbers carried over to the next question
-// work as on any other input.
+// The console reads its input stream and writes its output stream as
+// everywhere else. On a terminal, the input's buffer gets each line from
+// el_gets, and the output's buffer holds back the text written after the
+// last newline: that unfinished line is the question being asked, and
+// libedit must print it itself to redraw the line being edited. The lines
+// a stream would deliver are the same characters, so extraction, retries
+// (the discarding of at most 255 characters) and numbers carried over to
+// the next question work as on any other input.
+//
+// libedit's own signal handling is not used: it sends the signal on to the
+// whole process group, which kills the shell that started the program. The
+// handlers here put the terminal back and let the signal act on this
+// process alone.
 #include "console/line_editing.hpp"
 
 #include <histedit.h>
+#include <signal.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <ios>
-#include <iostream>
+#include <istream>
+#include <ostream>
 #include <streambuf>
 #include <string>
 
@@ -25,9 +34,131 @@ namespace {
 constexpr int QUESTION_COUNT = static_cast<int>(Question::CENTRE) + 1;
 // Answers kept per question; far more than a session types.
 constexpr int HISTORY_SIZE = 1000;
+// Keys libedit takes for one line. A line longer than the terminal's own
+// line buffer is no typed answer but a paste: the rest of it is read
+// as it comes, in constant memory, as a pipe would deliver it.
+constexpr int LINE_KEYS = 4096;
+// Bytes of a long line's rest read at a time.
+constexpr std::size_t CHUNK = 65536;
 
-// std::cout's buffer on a terminal: whole lines go on to the terminal's own
-// buffer as they are written, the text after the last newline waits.
+// The terminal as it was before the program changed it, for the signal
+// handlers; written once before they are installed.
+struct termios original_terminal;
+
+// Signals whose usual action ends the process; with the terminal in
+// libedit's mode, it must first be put back.
+constexpr int ENDING_SIGNALS[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM};
+constexpr int SIGNAL_COUNT = 4;
+
+volatile sig_atomic_t window_resized = 0;
+
+// Only async-signal-safe calls in the handlers.
+void act_as_by_default(int signal_number)
+{
+    struct sigaction by_default = {};
+    by_default.sa_handler = SIG_DFL;
+    sigemptyset(&by_default.sa_mask);
+    sigaction(signal_number, &by_default, nullptr);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal_number);
+    sigprocmask(SIG_UNBLOCK, &only, nullptr);
+    raise(signal_number);
+}
+
+extern "C" void end_on_signal(int signal_number)
+{
+    tcsetattr(STDIN_FILENO, TCSANOW, &original_terminal);
+    act_as_by_default(signal_number); // ends the process with the signal's status
+}
+
+extern "C" void stop_on_signal(int signal_number);
+
+void install(int signal_number, void (*handler)(int), int flags)
+{
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    action.sa_flags = flags;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal_number, &action, nullptr);
+}
+
+// Ctrl-Z: the terminal goes back to the shell as it was, and comes back to
+// libedit's mode when the process is continued.
+extern "C" void stop_on_signal(int signal_number)
+{
+    const int saved_errno = errno;
+    struct termios editing;
+    const bool editing_known = tcgetattr(STDIN_FILENO, &editing) == 0;
+    tcsetattr(STDIN_FILENO, TCSANOW, &original_terminal);
+    act_as_by_default(signal_number); // stopped here until continued
+    install(signal_number, stop_on_signal, SA_RESTART);
+    if (editing_known) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &editing);
+    }
+    errno = saved_errno;
+}
+
+extern "C" void note_resize(int)
+{
+    window_resized = 1;
+}
+
+// Installs the handlers for the life of line editing, and puts the
+// previous ones back after. A signal the program was started ignoring
+// (nohup, a background job's SIGINT) stays ignored.
+class TerminalSignals {
+public:
+    TerminalSignals()
+    {
+        for (int i = 0; i < SIGNAL_COUNT; ++i) {
+            sigaction(ENDING_SIGNALS[i], nullptr, &previous_[i]);
+            if (previous_[i].sa_handler != SIG_IGN) {
+                install(ENDING_SIGNALS[i], end_on_signal, 0);
+            }
+        }
+        sigaction(SIGTSTP, nullptr, &previous_stop_);
+        if (previous_stop_.sa_handler != SIG_IGN) {
+            install(SIGTSTP, stop_on_signal, SA_RESTART);
+        }
+        sigaction(SIGWINCH, nullptr, &previous_resize_);
+        install(SIGWINCH, note_resize, SA_RESTART);
+    }
+
+    ~TerminalSignals()
+    {
+        for (int i = 0; i < SIGNAL_COUNT; ++i) {
+            sigaction(ENDING_SIGNALS[i], &previous_[i], nullptr);
+        }
+        sigaction(SIGTSTP, &previous_stop_, nullptr);
+        sigaction(SIGWINCH, &previous_resize_, nullptr);
+    }
+
+    TerminalSignals(const TerminalSignals&) = delete;
+    TerminalSignals& operator=(const TerminalSignals&) = delete;
+
+private:
+    struct sigaction previous_[SIGNAL_COUNT];
+    struct sigaction previous_stop_;
+    struct sigaction previous_resize_;
+};
+
+// libedit's messages (an unknown TERM's, say) are in English and for
+// nobody here: they go to this stream, which takes and drops them.
+ssize_t drop(void*, const char*, std::size_t size)
+{
+    return static_cast<ssize_t>(size);
+}
+
+FILE* open_sink()
+{
+    cookie_io_functions_t functions = {};
+    functions.write = drop;
+    return fopencookie(nullptr, "w", functions);
+}
+
+// The output's buffer on a terminal: whole lines go on to the terminal's
+// own buffer as they are written, the text after the last newline waits.
 class HeldPrompt : public std::streambuf {
 public:
     explicit HeldPrompt(std::streambuf& terminal) : terminal_(&terminal) {}
@@ -91,14 +222,14 @@ private:
     std::string held_;
 };
 
-// std::cin's buffer on a terminal: one line from el_gets at a time, each
+// The input's buffer on a terminal: one line from el_gets at a time, each
 // question with a history of its own.
 class EditedLines : public std::streambuf {
 public:
-    EditedLines()
-        : editor_(el_init("revareza", stdin, stdout, stderr)),
-          saved_in_(std::cin.rdbuf()),
-          output_(*std::cout.rdbuf())
+    explicit EditedLines(std::streambuf& terminal_output)
+        : errors_(open_sink()),
+          editor_(errors_ == nullptr ? nullptr : el_init("revareza", stdin, stdout, errors_)),
+          output_(terminal_output)
     {
         if (editor_ == nullptr) {
             return;
@@ -106,9 +237,7 @@ public:
         el_set(editor_, EL_CLIENTDATA, this);
         el_set(editor_, EL_PROMPT, &EditedLines::prompt_of);
         el_set(editor_, EL_EDITOR, "emacs");
-        // Ctrl-C, Ctrl-Z and the like put the terminal back the way it
-        // was before the signal takes its usual course.
-        el_set(editor_, EL_SIGNAL, 1);
+        el_set(editor_, EL_GETCFN, &EditedLines::read_key);
         HistEvent event;
         for (History*& history_of_question : histories_) {
             history_of_question = history_init();
@@ -116,28 +245,31 @@ public:
             history(history_of_question, &event, H_SETUNIQUE, 1);
         }
         answer(Question::MENU);
-        std::cin.rdbuf(this);
-        std::cout.rdbuf(&output_);
     }
 
-    // At the end of the process, before the standard streams' last flush:
-    // they get their own buffers back.
     ~EditedLines() override
     {
-        if (editor_ == nullptr) {
-            return;
+        if (rest_of_long_line_) {
+            end_rest();
         }
-        std::cin.rdbuf(saved_in_);
-        std::cout.rdbuf(&output_.terminal());
-        output_.release();
-        el_end(editor_);
-        for (History* history_of_question : histories_) {
-            history_end(history_of_question);
+        if (editor_ != nullptr) {
+            output_.release();
+            el_end(editor_);
+            for (History* history_of_question : histories_) {
+                history_end(history_of_question);
+            }
+        }
+        if (errors_ != nullptr) {
+            std::fclose(errors_);
         }
     }
 
     EditedLines(const EditedLines&) = delete;
     EditedLines& operator=(const EditedLines&) = delete;
+
+    bool ready() const { return editor_ != nullptr; }
+
+    std::streambuf& output() { return output_; }
 
     void answer(Question question)
     {
@@ -155,7 +287,54 @@ protected:
         if (ended_) {
             return traits_type::eof();
         }
+        return rest_of_long_line_ ? read_rest() : read_line();
+    }
+
+private:
+    static EditedLines& of(EditLine* editor)
+    {
+        void* self = nullptr;
+        el_get(editor, EL_CLIENTDATA, &self);
+        return *static_cast<EditedLines*>(self);
+    }
+
+    static char* prompt_of(EditLine* editor) { return of(editor).prompt_.data(); }
+
+    // libedit's source of keys: the terminal's bytes one by one, each a
+    // character as the program reads bytes. Past LINE_KEYS keys of one
+    // line it ends the line early, with a newline of its own.
+    static int read_key(EditLine* editor, wchar_t* key)
+    {
+        EditedLines& self = of(editor);
+        if (self.keys_ == LINE_KEYS) {
+            self.long_line_ = true;
+            *key = L'\n';
+            return 1;
+        }
+        if (window_resized != 0) {
+            window_resized = 0;
+            el_resize(editor);
+        }
+        unsigned char byte = 0;
+        for (;;) {
+            const ssize_t count = read(STDIN_FILENO, &byte, 1);
+            if (count == 1) {
+                ++self.keys_;
+                *key = static_cast<wchar_t>(byte);
+                return 1;
+            }
+            if (count == 0 || errno != EINTR) {
+                *key = L'\0';
+                return count == 0 ? 0 : -1;
+            }
+        }
+    }
+
+    int_type read_line()
+    {
         prompt_ = output_.take();
+        keys_ = 0;
+        long_line_ = false;
         int count = 0;
         const char* const line = el_gets(editor_, &count);
         if (count < 0) {
@@ -173,17 +352,68 @@ protected:
             return traits_type::eof();
         }
         line_.assign(line, static_cast<std::size_t>(count));
-        remember(line_);
+        if (long_line_) {
+            // The newline was libedit's ending, not the user's: the line
+            // goes on, and is no answer to recall.
+            line_.pop_back();
+            start_rest();
+        } else {
+            remember(line_);
+        }
+        if (line_.empty()) {
+            return read_rest();
+        }
         setg(line_.data(), line_.data(), line_.data() + line_.size());
         return traits_type::to_int_type(*gptr());
     }
 
-private:
-    static char* prompt_of(EditLine* editor)
+    // The rest of a long line as the terminal delivers it, a chunk at a
+    // time, up to and including its newline, with the terminal kept out of
+    // its line mode meanwhile (which would cut a line at 4096 bytes) and
+    // not echoing (a paste is on the screen already, where it came from).
+    // The screen shows the line's start, and libedit's newline after it.
+    void start_rest()
     {
-        void* self = nullptr;
-        el_get(editor, EL_CLIENTDATA, &self);
-        return static_cast<EditedLines*>(self)->prompt_.data();
+        rest_of_long_line_ = true;
+        cooked_known_ = tcgetattr(STDIN_FILENO, &cooked_) == 0;
+        if (cooked_known_) {
+            struct termios raw = cooked_;
+            raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+            raw.c_cc[VMIN] = 1;
+            raw.c_cc[VTIME] = 0;
+            tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+        }
+    }
+
+    void end_rest()
+    {
+        rest_of_long_line_ = false;
+        if (cooked_known_) {
+            tcsetattr(STDIN_FILENO, TCSANOW, &cooked_);
+        }
+    }
+
+    int_type read_rest()
+    {
+        chunk_.resize(CHUNK);
+        ssize_t count = -1;
+        do {
+            count = read(STDIN_FILENO, &chunk_[0], CHUNK);
+        } while (count < 0 && errno == EINTR);
+        if (count <= 0) {
+            end_rest();
+            if (count < 0) {
+                throw std::ios_base::failure("read error on the terminal");
+            }
+            ended_ = true;
+            return traits_type::eof();
+        }
+        chunk_.resize(static_cast<std::size_t>(count));
+        if (chunk_.find('\n') != std::string::npos) {
+            end_rest();
+        }
+        setg(&chunk_[0], &chunk_[0], &chunk_[0] + chunk_.size());
+        return traits_type::to_int_type(*gptr());
     }
 
     // The line without its newline, unless it is blank or repeats the
@@ -198,31 +428,51 @@ private:
         history(histories_[question_], &event, H_ENTER, line.substr(0, end + 1).c_str());
     }
 
+    FILE* errors_;
     EditLine* editor_;
-    std::streambuf* saved_in_;
     HeldPrompt output_;
     History* histories_[QUESTION_COUNT] = {};
     int question_ = 0;
     std::string prompt_;
     std::string line_;
+    std::string chunk_;
+    struct termios cooked_ = {}; // the terminal's mode outside el_gets
+    bool cooked_known_ = false;
+    int keys_ = 0;
+    bool long_line_ = false;
+    bool rest_of_long_line_ = false;
     bool ended_ = false;
 };
 
 } // namespace
 
-void start_line_editing()
+Stop run_with_line_editing(Console& console, Stop (*body)(Console&))
 {
-    if (isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1) {
-        // Lives to the end of the process, however it ends; being made
-        // after the standard streams, it is destroyed before their last
-        // flush.
-        static EditedLines lines;
+    if (isatty(STDIN_FILENO) != 1 || isatty(STDOUT_FILENO) != 1
+        || tcgetattr(STDIN_FILENO, &original_terminal) != 0) {
+        return body(console);
     }
+    const TerminalSignals signals;
+    EditedLines lines(*console.out.rdbuf());
+    if (!lines.ready()) {
+        return body(console);
+    }
+    std::istream in(&lines);
+    std::ostream out(&lines.output());
+    in.tie(&out);
+    out.copyfmt(console.out);
+    Console edited{in, out, console.err, console.mode};
+    const Stop stop = body(edited);
+    // The console's own output reports what failed on the edited one.
+    if (out.fail()) {
+        console.out.setstate(std::ios::badbit);
+    }
+    return stop;
 }
 
-void answering(Question question)
+void answering(Console& console, Question question)
 {
-    if (auto* const lines = dynamic_cast<EditedLines*>(std::cin.rdbuf())) {
+    if (auto* const lines = dynamic_cast<EditedLines*>(console.in.rdbuf())) {
         lines->answer(question);
     }
 }

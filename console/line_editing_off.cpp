@@ -4,8 +4,11 @@
 
 namespace revareza {
 
-void start_line_editing() {}
+Stop run_with_line_editing(Console& console, Stop (*body)(Console&))
+{
+    return body(console);
+}
 
-void answering(Question) {}
+void answering(Console&, Question) {}
 
 } // namespace revareza

@@ -1,49 +1,49 @@
 #include "console/menu.hpp"
 
 #include "console/line_editing.hpp"
-#include "console/mode.hpp"
-#include "console/program_exit.hpp"
 #include "console/readers.hpp"
 
-#include <iostream>
+#include <istream>
+#include <ostream>
 
 namespace revareza {
 
-void print_usage()
+void print_usage(std::ostream& out)
 {
-    std::cout << "Uso: revareza [opcoes]\n";
-    std::cout << "Opcoes: --matrizes        Le definicoes de projecoes na entrada padrao e escreve\n";
-    std::cout << "                          matrizes de revareza na saida padrao.\n";
-    std::cout << "        --version         Escreve a versao do programa e termina.\n";
-    std::cout << "O modo padrao de execucao e' interativo, calculando projecoes de pontos.\n";
+    out << "Uso: revareza [opcoes]\n";
+    out << "Opcoes: --matrizes        Le definicoes de projecoes na entrada padrao e escreve\n";
+    out << "                          matrizes de revareza na saida padrao.\n";
+    out << "        --version         Escreve a versao do programa e termina.\n";
+    out << "O modo padrao de execucao e' interativo, calculando projecoes de pontos.\n";
 }
 
-int read_projection_type()
+TypeReading read_projection_type(Console& console)
 {
-    int type = 0;
-    if (!interactive_mode) {
-        if (!(std::cin >> type)) {
-            stop_if_input_unreadable();
-            fail_input("Erro na leitura do tipo da revareza!", EXIT_BAD_TYPE);
+    TypeReading reading;
+    if (console.mode == Mode::MATRICES) {
+        if (!(console.in >> reading.type)) {
+            reading.stop = console.in.bad() ? Stop::READ_FAILED : Stop::UNREADABLE_TYPE;
         }
-        return type;
+        return reading;
     }
 
     const char* const menu[] = {"", "[1] Calcular uma revareza paralela",
                                 "[2] Calcular uma revareza perspectiva", "", "[0] Sair do programa", ""};
     for (const char* line : menu) {
-        std::cout << line << std::endl;
+        console.out << line << std::endl;
     }
-    answering(Question::MENU);
+    answering(console, Question::MENU);
     for (;;) {
-        std::cout << "Entre com a sua opcao: ";
-        flush_prompt();
-        while (!(std::cin >> type)) {
-            recover_input("Resposta invalida, tente novamente: ");
-            flush_prompt();
+        console.out << "Entre com a sua opcao: ";
+        reading.stop = flush_prompt(console);
+        while (reading.stop == Stop::NONE && !(console.in >> reading.type)) {
+            reading.stop = recover_input(console, "Resposta invalida, tente novamente: ");
+            if (reading.stop == Stop::NONE) {
+                reading.stop = flush_prompt(console);
+            }
         }
-        if (type >= 0 && type <= 2) {
-            return type;
+        if (reading.stop != Stop::NONE || (reading.type >= 0 && reading.type <= 2)) {
+            return reading;
         }
     }
 }

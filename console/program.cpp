@@ -3,14 +3,14 @@
 #include "console/dialogues.hpp"
 #include "console/line_editing.hpp"
 #include "console/menu.hpp"
-#include "console/mode.hpp"
 #include "console/program_exit.hpp"
 #include "console/prompt.hpp"
 
 #include <revareza/version.hpp>
 
 #include <cstring>
-#include <iostream>
+#include <istream>
+#include <ostream>
 
 namespace revareza {
 namespace {
@@ -24,52 +24,60 @@ bool is_unknown_option(const char* argument)
     return argument[0] == '-' && std::strcmp(argument, "-") != 0 && std::strcmp(argument, "--") != 0;
 }
 
+// The notice, then one request after another until type 0.
+Stop run_menu(Console& console)
+{
+    PromptStream prompt(console);
+    prompt << "Atencao: Antes de executar este programa, leia as instrucoes de uso\n";
+    for (;;) {
+        const TypeReading reading = read_projection_type(console);
+        if (reading.stop != Stop::NONE || reading.type == 0) {
+            return reading.stop;
+        }
+        if (reading.type == 1 || reading.type == 2) {
+            const Stop stop = run_dialogue(console, static_cast<ProjectionType>(reading.type));
+            if (stop != Stop::NONE) {
+                return stop;
+            }
+        }
+        // A filter with nowhere to write stops working.
+        if (console.out.fail()) {
+            return Stop::WRITE_FAILED;
+        }
+    }
+}
+
 } // namespace
 
-int run_program(int argc, char* argv[], LineEditing line_editing)
+int run_program(int argc, char* argv[], std::istream& in, std::ostream& out, std::ostream& err,
+                LineEditing line_editing)
 {
-    // The standard streams get buffers of their own instead of going through
-    // C stdio one character at a time; every flush is still a write.
-    std::ios::sync_with_stdio(false);
-
+    Console console{in, out, err, Mode::INTERACTIVE};
     // Only the first argument is ever looked at; anything unknown is ignored.
     if (argc > 1) {
         if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
-            print_usage();
-            return output_status();
+            print_usage(out);
+            return exit_status(console, Stop::NONE);
         }
         if (std::strcmp(argv[1], "--version") == 0) {
-            std::cout << "revareza " REVAREZA_VERSION_STRING "\n";
-            return output_status();
+            out << "revareza " REVAREZA_VERSION_STRING "\n";
+            return exit_status(console, Stop::NONE);
         }
         if (std::strcmp(argv[1], "--matrizes") == 0) {
-            interactive_mode = false;
-            print_projected_point = false;
+            console.mode = Mode::MATRICES;
         } else if (is_unknown_option(argv[1])) {
-            std::cerr << "Opcao desconhecida ignorada: " << argv[1] << " (veja revareza --help)" << std::endl;
+            err << "Opcao desconhecida ignorada: " << argv[1] << " (veja revareza --help)" << std::endl;
         }
     }
 
     // Pending prompts must be visible before every read.
-    std::cin.tie(&std::cout);
+    in.tie(&out);
     // Answers typed on a terminal can be edited and recalled; matrix mode
     // reads a terminal as any other input.
-    if (interactive_mode && line_editing == LineEditing::ON_A_TERMINAL) {
-        start_line_editing();
-    }
-
-    prompt << "Atencao: Antes de executar este programa, leia as instrucoes de uso\n";
-    int type = 0;
-    do {
-        type = read_projection_type();
-        if (type == 1) {
-            run_parallel_dialogue();
-        } else if (type == 2) {
-            run_perspective_dialogue();
-        }
-        stop_if_output_failed();
-    } while (type != 0);
-    return output_status();
+    const Stop stop = console.mode == Mode::INTERACTIVE && line_editing == LineEditing::ON_A_TERMINAL
+        ? run_with_line_editing(console, run_menu)
+        : run_menu(console);
+    return exit_status(console, stop);
 }
 
 } // namespace revareza

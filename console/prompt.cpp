@@ -1,43 +1,39 @@
 #include "console/prompt.hpp"
 
-#include "console/mode.hpp"
-
-#include <iostream>
+#include <ostream>
 
 namespace revareza {
+namespace {
 
-// Binding the reference needs no constructed std::cout, so the order of
-// static initialisation does not matter here.
-PromptStream prompt(std::cout);
-const PromptEnd prompt_end{"\n"};
-
-PromptStream& operator<<(PromptStream& p, const char* text)
+template <typename T>
+PromptStream& write(PromptStream& p, const T& value)
 {
-    if (interactive_mode) {
-        p.stream() << text;
+    if (p.shown()) {
+        p.stream() << value;
     }
     return p;
 }
 
-PromptStream& operator<<(PromptStream& p, const std::string& text)
+} // namespace
+
+PromptStream& operator<<(PromptStream& p, const char* text)
 {
-    if (interactive_mode) {
-        p.stream() << text;
-    }
-    return p;
+    return write(p, text);
 }
 
 PromptStream& operator<<(PromptStream& p, const HVector& v)
 {
-    if (interactive_mode) {
-        p.stream() << v;
-    }
-    return p;
+    return write(p, v);
+}
+
+PromptStream& operator<<(PromptStream& p, const Echo& e)
+{
+    return write(p, e);
 }
 
 PromptStream& operator<<(PromptStream& p, const PromptEnd& end)
 {
-    if (interactive_mode) {
+    if (p.shown()) {
         p.stream() << end.text << std::flush;
     }
     return p;

@@ -1,96 +1,97 @@
 #include "console/readers.hpp"
 
-#include "console/mode.hpp"
-#include "console/program_exit.hpp"
+#include <revareza/definition/messages.hpp>
 #include <revareza/text/number_input.hpp>
 
-#include <iostream>
+#include <istream>
+#include <ostream>
 
 namespace revareza {
 namespace {
 
-const char* const kRetryMessage = "Dados invalidos, tente novamente: ";
-
 // Three numbers in one chained extraction: after a failure the rest fail
 // too, and the partial values are not used.
-bool read_three(double& x, double& y, double& z)
+bool read_three(std::istream& in, double (&v)[3])
 {
-    flush_prompt();
-    extract_double(std::cin, x);
-    extract_double(std::cin, y);
-    extract_double(std::cin, z);
-    return !std::cin.fail();
+    extract_double(in, v[0]);
+    extract_double(in, v[1]);
+    extract_double(in, v[2]);
+    return !in.fail();
 }
 
-bool all_zero(double x, double y, double z)
+bool all_zero(const double (&v)[3])
 {
-    return x == 0.0 && y == 0.0 && z == 0.0; // -0.0 counts as zero
+    return v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0; // -0.0 counts as zero
+}
+
+Reading read(Console& console, bool direction)
+{
+    double v[3] = {0.0, 0.0, 0.0};
+    if (console.mode == Mode::INTERACTIVE) {
+        for (;;) {
+            const Stop flushed = flush_prompt(console);
+            if (flushed != Stop::NONE) {
+                return {HVector(), flushed};
+            }
+            if (read_three(console.in, v) && !(direction && all_zero(v))) {
+                break;
+            }
+            const Stop recovered = recover_input(console, RETRY_MESSAGE);
+            if (recovered != Stop::NONE) {
+                return {HVector(), recovered};
+            }
+        }
+    } else if (!read_three(console.in, v)) {
+        return {HVector(), console.in.bad() ? Stop::READ_FAILED
+                               : direction  ? Stop::UNREADABLE_VECTOR
+                                            : Stop::UNREADABLE_POINT};
+    } else if (direction && all_zero(v)) {
+        return {HVector(), Stop::ZERO_DIRECTION};
+    }
+    return {HVector(v[0], v[1], v[2], direction ? 0.0 : 1.0), Stop::NONE};
 }
 
 } // namespace
 
-void stop_if_input_unreadable()
+Stop flush_prompt(Console& console)
 {
-    if (std::cin.bad()) {
-        fail_input("Erro na leitura da entrada padrao!", EXIT_READ_FAILED);
-    }
-}
-
-void flush_prompt()
-{
-    if (interactive_mode) {
+    if (console.mode == Mode::INTERACTIVE) {
         // The read would flush it through the tie too, but only after
         // waiting for input, and without a word if it failed.
-        std::cout.flush();
-        stop_if_output_failed();
-    }
-}
-
-void recover_input(const char* retry_message)
-{
-    stop_if_input_unreadable();
-    // Once the input has ended no retry can succeed: stop as on type 0.
-    if (std::cin.fail() && std::cin.eof()) {
-        end_program();
-    }
-    std::cin.clear();
-    std::cin.ignore(255, '\n');
-    stop_if_input_unreadable(); // the discarding is a read too
-    std::cout << retry_message;
-}
-
-HVector read_point()
-{
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-    if (interactive_mode) {
-        while (!read_three(x, y, z)) {
-            recover_input(kRetryMessage);
+        console.out.flush();
+        if (console.out.fail()) {
+            return Stop::WRITE_FAILED;
         }
-    } else if (!read_three(x, y, z)) {
-        stop_if_input_unreadable();
-        fail_input("Erro na leitura de um ponto!", EXIT_BAD_NUMBER);
     }
-    return HVector(x, y, z, 1.0);
+    return Stop::NONE;
 }
 
-HVector read_vector()
+Stop recover_input(Console& console, const char* retry_message)
 {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-    if (interactive_mode) {
-        while (!read_three(x, y, z) || all_zero(x, y, z)) {
-            recover_input(kRetryMessage);
-        }
-    } else if (!read_three(x, y, z)) {
-        stop_if_input_unreadable();
-        fail_input("Erro na leitura de um vetor!", EXIT_BAD_NUMBER);
-    } else if (all_zero(x, y, z)) {
-        fail_input("Erro: leitura de vetor degenerado!", EXIT_ZERO_DIRECTION);
+    if (console.in.bad()) {
+        return Stop::READ_FAILED;
     }
-    return HVector(x, y, z, 0.0);
+    // Once the input has ended no retry can succeed.
+    if (console.in.fail() && console.in.eof()) {
+        return Stop::END_OF_INPUT;
+    }
+    console.in.clear();
+    console.in.ignore(255, '\n');
+    if (console.in.bad()) { // the discarding is a read too
+        return Stop::READ_FAILED;
+    }
+    console.out << retry_message;
+    return Stop::NONE;
+}
+
+Reading read_point(Console& console)
+{
+    return read(console, false);
+}
+
+Reading read_vector(Console& console)
+{
+    return read(console, true);
 }
 
 } // namespace revareza

@@ -1,30 +1,24 @@
 #pragma once
 
-// Runs the program's console code in-process on a fuzzer's bytes: standard
-// input reads the bytes, standard output and error go to counting sinks, and
-// the program's exits come back to the harness instead of ending the process.
+// Runs the program's console code in-process on a fuzzer's bytes: its input
+// stream reads the bytes, its output and error streams go to counting
+// sinks.
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
+#include <ostream>
 #include <streambuf>
 
 namespace revareza {
 namespace fuzz {
-
-/// Thrown by the harness's exit_process. Only the harness throws; the
-/// program itself has no exceptions, and nothing of its own is between the
-/// throw and the catch but plain functions.
-struct ProgramEnd {
-    int status;
-};
 
 /// Discards what is written and counts it; aborts (a crash for the fuzzer)
 /// as soon as the count passes the limit: the program is printing without
 /// bound.
 class CountingSink : public std::streambuf {
 public:
-    std::size_t written = 0;
-    std::size_t limit = 0;
+    explicit CountingSink(std::size_t limit) : limit_(limit) {}
 
 protected:
     int_type overflow(int_type c) override
@@ -40,6 +34,9 @@ protected:
 
 private:
     void add(std::size_t n);
+
+    std::size_t written_ = 0;
+    std::size_t limit_;
 };
 
 /// Reads a fixed block of bytes, then ends as a file does: at its end, or
@@ -61,22 +58,20 @@ private:
     bool read_error_;
 };
 
-/// Points the standard streams at input and the sinks, resets their state
-/// and the mode flags to what a fresh process has; restores on destruction.
-class Console {
-public:
-    Console(const std::uint8_t* data, std::size_t size, bool read_error_at_end = false);
-    ~Console();
-    Console(const Console&) = delete;
-    Console& operator=(const Console&) = delete;
+/// The standard streams of one run: the bytes as input, sinks for output
+/// and errors, the input tied to the output as the program ties them.
+class Streams {
+    // The buffers first: the streams are made on them.
+    BytesSource in_buffer_;
+    CountingSink out_buffer_;
+    CountingSink err_buffer_;
 
-private:
-    BytesSource in_;
-    CountingSink out_;
-    CountingSink err_;
-    std::streambuf* saved_in_;
-    std::streambuf* saved_out_;
-    std::streambuf* saved_err_;
+public:
+    Streams(const std::uint8_t* data, std::size_t size, bool read_error_at_end = false);
+
+    std::istream in;
+    std::ostream out;
+    std::ostream err;
 };
 
 } // namespace fuzz

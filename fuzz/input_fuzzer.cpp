@@ -3,20 +3,20 @@
 #include "fuzz/harness.hpp"
 
 #include "console/menu.hpp"
-#include "console/mode.hpp"
 #include "console/readers.hpp"
 #include <revareza/text/number_input.hpp>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 
 namespace {
 
+using revareza::Console;
+using revareza::Mode;
+using revareza::Stop;
 using revareza::fuzz::BytesSource;
-using revareza::fuzz::Console;
-using revareza::fuzz::ProgramEnd;
+using revareza::fuzz::Streams;
 
 // extract_double must read exactly what `>>` reads: values bit for bit,
 // error states and the characters left, whether the input ends or fails.
@@ -43,33 +43,30 @@ void compare_with_stream(const std::uint8_t* data, std::size_t size, bool read_e
     }
 }
 
-// Calls the readers in turn until the program would end. In interactive
-// mode that is the end of the input (status 0) or a read error (5); in
-// matrix mode the first bad number (status 1, 2 or 3), the end of the
-// input, or a read error.
-void run_readers(const std::uint8_t* data, std::size_t size, bool interactive, bool read_error)
+// Calls the readers in turn until one says the run must stop. In
+// interactive mode that is the end of the input or a read error; in matrix
+// mode the first bad number, the end of the input, or a read error.
+void run_readers(const std::uint8_t* data, std::size_t size, Mode mode, bool read_error)
 {
-    Console console(data, size, read_error);
-    revareza::interactive_mode = interactive;
-    int status = -1;
-    try {
-        // Every successful read consumes input, so this ends within size rounds.
-        for (std::size_t round = 0; round <= size; ++round) {
-            revareza::read_projection_type();
-            revareza::read_point();
-            revareza::read_vector();
+    Streams streams(data, size, read_error);
+    Console console{streams.in, streams.out, streams.err, mode};
+    Stop stop = Stop::NONE;
+    // Every successful read consumes input, so this ends within size rounds.
+    for (std::size_t round = 0; round <= size && stop == Stop::NONE; ++round) {
+        if ((stop = revareza::read_projection_type(console).stop) == Stop::NONE
+            && (stop = revareza::read_point(console).stop) == Stop::NONE) {
+            stop = revareza::read_vector(console).stop;
         }
-        std::fprintf(stderr, "readers went on after the input had ended\n");
-        std::abort();
-    } catch (const ProgramEnd& end) {
-        status = end.status;
     }
-    const bool expected = read_error && interactive ? status == 5
-        : read_error                                ? (status >= 1 && status <= 3) || status == 5
-        : interactive                               ? status == 0
-                                                    : status >= 1 && status <= 3;
+    const bool interactive = mode == Mode::INTERACTIVE;
+    const bool bad_input = stop == Stop::UNREADABLE_TYPE || stop == Stop::UNREADABLE_POINT
+        || stop == Stop::UNREADABLE_VECTOR || stop == Stop::ZERO_DIRECTION;
+    const bool expected = interactive ? stop == (read_error ? Stop::READ_FAILED : Stop::END_OF_INPUT)
+                                      : bad_input || (read_error && stop == Stop::READ_FAILED);
     if (!expected) {
-        std::fprintf(stderr, "status %d in %s mode%s\n", status, interactive ? "interactive" : "matrix",
+        std::fprintf(stderr, "readers %s with stop %d in %s mode%s\n",
+                     stop == Stop::NONE ? "went on after the input had ended" : "ended",
+                     static_cast<int>(stop), interactive ? "interactive" : "matrix",
                      read_error ? ", input ending in a read error" : "");
         std::abort();
     }
@@ -81,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     for (const bool read_error : {false, true}) {
         compare_with_stream(data, size, read_error);
-        run_readers(data, size, true, read_error);
-        run_readers(data, size, false, read_error);
+        run_readers(data, size, Mode::INTERACTIVE, read_error);
+        run_readers(data, size, Mode::MATRICES, read_error);
     }
     return 0;
 }

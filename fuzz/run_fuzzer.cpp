@@ -10,9 +10,6 @@
 
 namespace {
 
-using revareza::fuzz::Console;
-using revareza::fuzz::ProgramEnd;
-
 struct CommandLine {
     int argc;
     const char* argv[3];
@@ -36,13 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const CommandLine& line = kCommandLines[data[0] % 4];
     const bool read_error = data[0] & 4;
-    Console console(data + 1, size - 1, read_error);
-    int status = -1;
-    try {
-        status = revareza::run_program(line.argc, const_cast<char**>(line.argv), revareza::LineEditing::NEVER);
-    } catch (const ProgramEnd& end) {
-        status = end.status;
-    }
+    revareza::fuzz::Streams streams(data + 1, size - 1, read_error);
+    const int status = revareza::run_program(line.argc, const_cast<char**>(line.argv), streams.in, streams.out,
+                                             streams.err, revareza::LineEditing::NEVER);
     // Output never fails here, so: 0 for the usage; 0 in interactive mode
     // (or 5 when the input fails); in matrix mode 0 or an input error.
     const bool expected = line.help ? status == 0

@@ -1,10 +1,8 @@
 #pragma once
 
-// Runs console code against in-memory standard input and output.
+// Console code run on streams of the test's own.
 
-#include "console/mode.hpp"
-
-#include <gtest/gtest.h>
+#include "console/console.hpp"
 
 #include <iostream>
 #include <sstream>
@@ -13,53 +11,26 @@
 namespace revareza {
 namespace test {
 
-class ConsoleTest : public testing::Test {
-protected:
-    void SetUp() override
+/// A console on an in-memory input and output.
+struct TestConsole {
+    explicit TestConsole(const std::string& input, Mode mode = Mode::INTERACTIVE) : in(input), console{in, out, err, mode}
     {
-        saved_in_ = std::cin.rdbuf(input_.rdbuf());
-        saved_out_ = std::cout.rdbuf(output_.rdbuf());
+        in.tie(&out);
     }
 
-    void TearDown() override
-    {
-        std::cin.rdbuf(saved_in_);
-        std::cout.rdbuf(saved_out_);
-        std::cin.clear();
-        std::cout.clear();
-        interactive_mode = true;
-        print_projected_point = true;
-    }
-
-    // A fresh input, and standard input's state cleared of the last one's end.
-    void SetInput(const std::string& text)
-    {
-        input_.str(text);
-        std::cin.clear();
-    }
-
-    static void UseMatrixMode()
-    {
-        interactive_mode = false;
-        print_projected_point = false;
-    }
-
-    std::string Output() const { return output_.str(); }
-
-    // What is left of the input after the code under test read from it.
+    /// What is left of the input after the code under test read from it.
     std::string RemainingInput()
     {
-        std::cin.clear();
+        in.clear();
         std::string rest;
-        std::getline(std::cin, rest, '\0');
+        std::getline(in, rest, '\0');
         return rest;
     }
 
-private:
-    std::istringstream input_;
-    std::ostringstream output_;
-    std::streambuf* saved_in_ = nullptr;
-    std::streambuf* saved_out_ = nullptr;
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    Console console;
 };
 
 } // namespace test

@@ -4,22 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace revareza {
 namespace {
 
-using MenuTest = test::ConsoleTest;
-using MenuDeathTest = test::ConsoleTest;
+using test::TestConsole;
 
 const std::string kMenu =
     "\n[1] Calcular uma revareza paralela\n[2] Calcular uma revareza perspectiva\n\n[0] Sair do programa\n\n";
 const std::string kAsk = "Entre com a sua opcao: ";
 
-TEST_F(MenuTest, UsageText)
+TEST(Menu, UsageText)
 {
-    print_usage();
-    EXPECT_EQ(Output(),
+    std::ostringstream out;
+    print_usage(out);
+    EXPECT_EQ(out.str(),
               "Uso: revareza [opcoes]\n"
               "Opcoes: --matrizes        Le definicoes de projecoes na entrada padrao e escreve\n"
               "                          matrizes de revareza na saida padrao.\n"
@@ -27,52 +28,56 @@ TEST_F(MenuTest, UsageText)
               "O modo padrao de execucao e' interativo, calculando projecoes de pontos.\n");
 }
 
-TEST_F(MenuTest, InteractiveRetriesMalformedAndAsksAgainOutOfRange)
+TEST(Menu, InteractiveRetriesMalformedAndAsksAgainOutOfRange)
 {
-    SetInput("abc\n3\n-1 2\n");
-    EXPECT_EQ(read_projection_type(), 2);
-    EXPECT_EQ(Output(), kMenu + kAsk + "Resposta invalida, tente novamente: " + kAsk + kAsk);
-    EXPECT_EQ(RemainingInput(), "\n");
+    TestConsole c("abc\n3\n-1 2\n");
+    EXPECT_EQ(read_projection_type(c.console).type, 2);
+    EXPECT_EQ(c.out.str(), kMenu + kAsk + "Resposta invalida, tente novamente: " + kAsk + kAsk);
+    EXPECT_EQ(c.RemainingInput(), "\n");
 }
 
-TEST_F(MenuTest, InteractiveAcceptsEachValidType)
+TEST(Menu, InteractiveAcceptsEachValidType)
 {
-    SetInput("0 1 2");
-    EXPECT_EQ(read_projection_type(), 0);
-    EXPECT_EQ(read_projection_type(), 1);
-    EXPECT_EQ(read_projection_type(), 2);
-    EXPECT_EQ(Output(), kMenu + kAsk + kMenu + kAsk + kMenu + kAsk);
+    TestConsole c("0 1 2");
+    EXPECT_EQ(read_projection_type(c.console).type, 0);
+    EXPECT_EQ(read_projection_type(c.console).type, 1);
+    EXPECT_EQ(read_projection_type(c.console).type, 2);
+    EXPECT_EQ(c.out.str(), kMenu + kAsk + kMenu + kAsk + kMenu + kAsk);
 }
 
-TEST_F(MenuTest, MatrixModeTakesAnyIntegerSilently)
+TEST(Menu, MatrixModeTakesAnyIntegerSilently)
 {
-    UseMatrixMode();
-    SetInput("7 -3 0");
-    EXPECT_EQ(read_projection_type(), 7);
-    EXPECT_EQ(read_projection_type(), -3);
-    EXPECT_EQ(read_projection_type(), 0);
-    EXPECT_EQ(Output(), "");
+    TestConsole c("7 -3 0", Mode::MATRICES);
+    EXPECT_EQ(read_projection_type(c.console).type, 7);
+    EXPECT_EQ(read_projection_type(c.console).type, -3);
+    EXPECT_EQ(read_projection_type(c.console).type, 0);
+    EXPECT_EQ(c.out.str(), "");
 }
 
-TEST_F(MenuDeathTest, MatrixModeUnreadableTypeEndsWithStatusOne)
+TEST(Menu, SaysWhyItReadsNoType)
 {
-    const char* inputs[] = {"", "abc", "e5", "+-1", "99999999999", "-99999999999", "  \n"};
-    for (const char* input : inputs) {
-        SCOPED_TRACE(input);
-        UseMatrixMode();
-        SetInput(input);
-        EXPECT_EXIT(read_projection_type(), testing::ExitedWithCode(1),
-                    "^Erro na leitura do tipo da revareza!\n$");
-    }
-}
-
-TEST_F(MenuDeathTest, InteractiveEndOfInputEndsLikeTypeZero)
-{
-    const char* inputs[] = {"", "5", "abc", "  \n\n"};
-    for (const char* input : inputs) {
-        SCOPED_TRACE(input);
-        SetInput(input);
-        EXPECT_EXIT(read_projection_type(), testing::ExitedWithCode(0), "^$");
+    struct StopCase {
+        Mode mode;
+        const char* input;
+        Stop stop;
+    };
+    const StopCase cases[] = {
+        {Mode::MATRICES, "", Stop::UNREADABLE_TYPE},
+        {Mode::MATRICES, "abc", Stop::UNREADABLE_TYPE},
+        {Mode::MATRICES, "e5", Stop::UNREADABLE_TYPE},
+        {Mode::MATRICES, "+-1", Stop::UNREADABLE_TYPE},
+        {Mode::MATRICES, "99999999999", Stop::UNREADABLE_TYPE},
+        {Mode::MATRICES, "-99999999999", Stop::UNREADABLE_TYPE},
+        {Mode::MATRICES, "  \n", Stop::UNREADABLE_TYPE},
+        {Mode::INTERACTIVE, "", Stop::END_OF_INPUT},
+        {Mode::INTERACTIVE, "5", Stop::END_OF_INPUT},
+        {Mode::INTERACTIVE, "abc", Stop::END_OF_INPUT},
+        {Mode::INTERACTIVE, "  \n\n", Stop::END_OF_INPUT},
+    };
+    for (const StopCase& t : cases) {
+        SCOPED_TRACE(t.input);
+        TestConsole c(t.input, t.mode);
+        EXPECT_EQ(read_projection_type(c.console).stop, t.stop);
     }
 }
 

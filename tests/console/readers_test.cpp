@@ -5,17 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <iostream>
 #include <string>
 
 namespace revareza {
 namespace {
 
-using ReadersTest = test::ConsoleTest;
-using ReadersDeathTest = test::ConsoleTest;
+using test::TestConsole;
 
 const std::string kRetry = "Dados invalidos, tente novamente: ";
+
+Reading Read(Console& console, bool direction)
+{
+    return direction ? read_vector(console) : read_point(console);
+}
 
 struct ReadCase {
     const char* name;
@@ -26,7 +28,7 @@ struct ReadCase {
     std::string left_over;
 };
 
-TEST_F(ReadersTest, InteractiveReadsRetriesAndLeavesTheRest)
+TEST(Readers, InteractiveReadsRetriesAndLeavesTheRest)
 {
     const std::string garbage(600, 'a');
     const ReadCase cases[] = {
@@ -45,96 +47,91 @@ TEST_F(ReadersTest, InteractiveReadsRetriesAndLeavesTheRest)
     };
     for (const ReadCase& t : cases) {
         SCOPED_TRACE(t.name);
-        const std::size_t before = Output().size();
-        SetInput(t.input);
-        const HVector v = t.direction ? read_vector() : read_point();
-        EXPECT_EQ(v, t.expected);
-        EXPECT_EQ(v.w(), t.expected.w());
+        TestConsole c(t.input);
+        const Reading r = Read(c.console, t.direction);
+        EXPECT_EQ(r.stop, Stop::NONE);
+        EXPECT_EQ(r.vector, t.expected);
+        EXPECT_EQ(r.vector.w(), t.expected.w());
         std::string messages;
         for (int i = 0; i < t.retries; ++i) {
             messages += kRetry;
         }
-        EXPECT_EQ(Output().substr(before), messages);
-        EXPECT_EQ(RemainingInput(), t.left_over);
+        EXPECT_EQ(c.out.str(), messages);
+        EXPECT_EQ(c.RemainingInput(), t.left_over);
     }
 }
 
-TEST_F(ReadersTest, MatrixModeReadsSilently)
+TEST(Readers, MatrixModeReadsSilently)
 {
-    UseMatrixMode();
-    SetInput("0 0 0\n3 0 4 7");
-    EXPECT_EQ(read_point(), HVector(0, 0, 0, 1));
-    EXPECT_EQ(read_vector(), HVector(0.6, 0, 0.8, 0));
-    EXPECT_EQ(Output(), "");
-    EXPECT_EQ(RemainingInput(), " 7");
+    TestConsole c("0 0 0\n3 0 4 7", Mode::MATRICES);
+    EXPECT_EQ(read_point(c.console).vector, HVector(0, 0, 0, 1));
+    EXPECT_EQ(read_vector(c.console).vector, HVector(0.6, 0, 0.8, 0));
+    EXPECT_EQ(c.out.str(), "");
+    EXPECT_EQ(c.RemainingInput(), " 7");
 }
 
-struct FatalCase {
+struct StopCase {
     const char* name;
+    Mode mode;
     bool direction;
     const char* input;
-    int status;
-    const char* message;
+    Stop stop;
 };
 
-TEST_F(ReadersDeathTest, MatrixModeEndsWithStatusAndMessage)
+TEST(Readers, SayWhyTheyReadNothing)
 {
-    const FatalCase cases[] = {
-        {"point malformed", false, "1 x 3", 2, "^Erro na leitura de um ponto!\n$"},
-        {"point cut short", false, "1 2", 2, "^Erro na leitura de um ponto!\n$"},
-        {"point missing", false, "", 2, "^Erro na leitura de um ponto!\n$"},
-        {"point overflow", false, "1 2 -1e999", 2, "^Erro na leitura de um ponto!\n$"},
-        {"direction malformed", true, "1 0 y", 2, "^Erro na leitura de um vetor!\n$"},
-        {"direction cut short", true, "1", 2, "^Erro na leitura de um vetor!\n$"},
-        {"zero direction", true, "0 0 0", 3, "^Erro: leitura de vetor degenerado!\n$"},
-        {"signed zero direction", true, "0.0 -0.0 0", 3, "^Erro: leitura de vetor degenerado!\n$"},
+    const StopCase cases[] = {
+        {"point malformed", Mode::MATRICES, false, "1 x 3", Stop::UNREADABLE_POINT},
+        {"point cut short", Mode::MATRICES, false, "1 2", Stop::UNREADABLE_POINT},
+        {"point missing", Mode::MATRICES, false, "", Stop::UNREADABLE_POINT},
+        {"point overflow", Mode::MATRICES, false, "1 2 -1e999", Stop::UNREADABLE_POINT},
+        {"direction malformed", Mode::MATRICES, true, "1 0 y", Stop::UNREADABLE_VECTOR},
+        {"direction cut short", Mode::MATRICES, true, "1", Stop::UNREADABLE_VECTOR},
+        {"zero direction", Mode::MATRICES, true, "0 0 0", Stop::ZERO_DIRECTION},
+        {"signed zero direction", Mode::MATRICES, true, "0.0 -0.0 0", Stop::ZERO_DIRECTION},
+        // Interactive mode retries until the input ends.
+        {"interactive, nothing", Mode::INTERACTIVE, true, "", Stop::END_OF_INPUT},
+        {"interactive, cut short", Mode::INTERACTIVE, true, "1 2", Stop::END_OF_INPUT},
+        {"interactive, bad token last", Mode::INTERACTIVE, false, "x", Stop::END_OF_INPUT},
+        {"interactive, zero direction last", Mode::INTERACTIVE, true, "0 0 0", Stop::END_OF_INPUT},
     };
-    for (const FatalCase& t : cases) {
+    for (const StopCase& t : cases) {
         SCOPED_TRACE(t.name);
-        UseMatrixMode();
-        SetInput(t.input);
-        EXPECT_EXIT(t.direction ? read_vector() : read_point(), testing::ExitedWithCode(t.status),
-                    t.message);
+        TestConsole c(t.input, t.mode);
+        EXPECT_EQ(Read(c.console, t.direction).stop, t.stop);
+        if (t.mode == Mode::MATRICES) {
+            EXPECT_EQ(c.out.str(), "");
+        }
     }
 }
 
-TEST_F(ReadersDeathTest, InteractiveEndOfInputEndsLikeTypeZero)
-{
-    const char* inputs[] = {"", "1 2", "x", "0 0 0"};
-    for (const char* input : inputs) {
-        SCOPED_TRACE(input);
-        SetInput(input);
-        EXPECT_EXIT(read_vector(), testing::ExitedWithCode(0), "^$");
-    }
-}
-
-TEST_F(ReadersDeathTest, ReadErrorEndsWithStatusFiveInBothModes)
+TEST(Readers, ReadErrorStopsInBothModes)
 {
     struct ReadErrorCase {
         const char* name;
-        bool interactive;
+        Mode mode;
         bool direction;
         const char* input; // then the read error
     };
     const ReadErrorCase cases[] = {
-        {"interactive, before any number", true, false, ""},
-        {"interactive, inside a number", true, true, "1 0 5"},
-        {"interactive, while discarding a bad line", true, false, "1 x 2"},
-        {"matrix mode, point", false, false, "1 2"},
-        {"matrix mode, direction", false, true, "1 0"},
+        {"interactive, before any number", Mode::INTERACTIVE, false, ""},
+        {"interactive, inside a number", Mode::INTERACTIVE, true, "1 0 5"},
+        {"interactive, while discarding a bad line", Mode::INTERACTIVE, false, "1 x 2"},
+        {"matrix mode, point", Mode::MATRICES, false, "1 2"},
+        {"matrix mode, direction", Mode::MATRICES, true, "1 0"},
     };
     for (const ReadErrorCase& t : cases) {
         SCOPED_TRACE(t.name);
-        interactive_mode = t.interactive;
         test::TextSource source(t.input, true);
-        std::cin.rdbuf(&source);
-        EXPECT_EXIT(t.direction ? read_vector() : read_point(), testing::ExitedWithCode(5),
-                    "^Erro na leitura da entrada padrao!\n$");
+        std::istream in(&source);
+        std::ostringstream out;
+        Console console{in, out, out, t.mode};
+        EXPECT_EQ(Read(console, t.direction).stop, Stop::READ_FAILED);
     }
 }
 
-// Standard output that takes nothing, and bad answers that never end: the
-// retries must stop at the first message that cannot be written.
+// Output that takes nothing, and bad answers that never end: the retries
+// must stop at the first message that cannot be written.
 class DeadOutput : public std::streambuf {
 protected:
     int_type overflow(int_type) override { return traits_type::eof(); }
@@ -143,28 +140,31 @@ protected:
 };
 
 class EndlessBadAnswers : public std::streambuf {
+public:
+    int refills = 0;
+
 protected:
     int_type underflow() override
     {
-        if (++refills_ > 10000) {
-            std::_Exit(99); // still retrying
-        }
+        ++refills;
         setg(answer_, answer_, answer_ + 2);
         return traits_type::to_int_type(answer_[0]);
     }
 
 private:
     char answer_[2] = {'x', '\n'};
-    int refills_ = 0;
 };
 
-TEST_F(ReadersDeathTest, DeadOutputEndsTheRetriesWithStatusFour)
+TEST(Readers, DeadOutputEndsTheRetries)
 {
     DeadOutput output;
     EndlessBadAnswers input;
-    std::cout.rdbuf(&output);
-    std::cin.rdbuf(&input);
-    EXPECT_EXIT(read_point(), testing::ExitedWithCode(4), "^Erro na escrita da saida padrao!\n$");
+    std::istream in(&input);
+    std::ostream out(&output);
+    std::ostringstream err;
+    Console console{in, out, err, Mode::INTERACTIVE};
+    EXPECT_EQ(read_point(console).stop, Stop::WRITE_FAILED);
+    EXPECT_LE(input.refills, 2);
 }
 
 } // namespace
