@@ -5,10 +5,11 @@
 #   share/doc/{revareza,librevareza-dev}/ copyright and changelog
 #   include/revareza/...                  the library's headers, as declared
 #                                         in the targets' HEADERS file sets
-#   lib/librevareza_{geometry,projection}.a (or .so with BUILD_SHARED_LIBS)
+#   lib/librevareza_{geometry,projection,text,definition}.a
+#                                         (or .so with BUILD_SHARED_LIBS)
 #   lib/cmake/revareza/                   find_package(revareza COMPONENTS ...):
 #                                         revareza::geometry, ::projection,
-#                                         ::revareza
+#                                         ::text, ::definition, ::revareza
 #   lib/pkgconfig/revareza.pc             pkg-config --cflags --libs revareza
 
 include(CMakePackageConfigHelpers)
@@ -44,7 +45,7 @@ foreach(component IN LISTS revareza_components)
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
 endforeach()
 
-install(TARGETS revareza_geometry revareza_projection revareza_library
+install(TARGETS revareza_geometry revareza_projection revareza_text revareza_definition revareza_library
   EXPORT revarezaTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development

@@ -1,15 +1,18 @@
-// The Python module revareza._revareza: the library's projection builders,
-// its Y rule and the projection of many points, for numpy users. Every
-// number is computed by the same C++ code as the program's, so a matrix is
-// bit for bit the one `revareza --matrizes` prints for the same numbers.
+// The Python module revareza._revareza: the library's projection builders
+// and their steps, its Y rule and the projection of many points, for numpy
+// users. Every number is computed by the same C++ code as the program's, so
+// a matrix is bit for bit the one `revareza --matrizes` prints for the same
+// numbers, and a definition is refused for the reasons the program gives.
 #include "python/point_projection.hpp"
 
+#include <revareza/definition/messages.hpp>
 #include <revareza/revareza.hpp>
 
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -18,8 +21,11 @@ namespace py = pybind11;
 
 namespace {
 
+using revareza::Definition;
 using revareza::HVector;
 using revareza::Matrix4;
+using revareza::Problem;
+using revareza::ProjectionType;
 using revareza::python::best_lanes;
 using revareza::python::Lanes;
 using revareza::python::project_points;
@@ -79,9 +85,9 @@ py::array_t<double> numbers(const py::handle& value, const char* name)
     return py::array_t<double>::ensure(array);
 }
 
-// Three numbers made a point (weight 1) or a direction (weight 0, unit
-// length) by HVector's rule. A zero direction is refused, as the program
-// refuses it with status 3.
+// Three finite numbers made a point (weight 1) or a direction (weight 0,
+// unit length) by HVector's rule. A zero direction is refused, as the
+// program refuses it with status 3.
 HVector vector3(const py::handle& value, const char* name, double weight)
 {
     const py::array_t<double> array = numbers(value, name);
@@ -92,8 +98,11 @@ HVector vector3(const py::handle& value, const char* name, double weight)
     const double x = array.at(0);
     const double y = array.at(1);
     const double z = array.at(2);
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
+        throw py::value_error(std::string(name) + " must hold finite numbers");
+    }
     if (weight == 0.0 && x == 0.0 && y == 0.0 && z == 0.0) {
-        throw py::value_error(std::string(name) + " is (0, 0, 0), which is no direction");
+        throw py::value_error(std::string(name) + " " + revareza::problem_description(Problem::ZERO_DIRECTION));
     }
     return HVector(x, y, z, weight);
 }
@@ -138,32 +147,74 @@ Matrix4 matrix(const py::handle& value)
     return Matrix4(entries);
 }
 
-// The plane as the program's dialogues take it: the origin a point, X and
-// Y unit directions, Y made orthogonal to X.
-struct Plane {
-    HVector origin;
-    HVector x;
-    HVector y;
-};
-
-Plane plane(const py::handle& origin, const py::handle& x, const py::handle& y)
+// A definition as the program's dialogues take it: the origin a point, X
+// and Y unit directions, then the direction (a unit direction) or the
+// centre (a point). One without a projection is refused, naming the
+// argument the program would ask for again.
+Definition definition(ProjectionType type, const py::handle& origin, const py::handle& x, const py::handle& y,
+                      const py::handle& last)
 {
-    const HVector x_axis = direction(x, "x");
-    return {point(origin, "origin"), x_axis, revareza::orthogonal_y(x_axis, direction(y, "y"))};
+    Definition d;
+    d.type = type;
+    d.x = direction(x, "x");
+    d.origin = point(origin, "origin");
+    d.y = direction(y, "y");
+    const bool parallel = type == ProjectionType::PARALLEL;
+    (parallel ? d.direction : d.centre) = parallel ? direction(last, "direction") : point(last, "centre");
+    const Problem problem = revareza::check(d);
+    if (problem != Problem::NONE) {
+        const char* const blamed = problem == Problem::Y_PARALLEL_TO_X ? "y"
+            : problem != Problem::NOT_FINITE                            ? (parallel ? "direction" : "centre")
+            : parallel                                                  ? "origin, x, y and direction"
+                                                                        : "origin, x, y and centre";
+        throw py::value_error(std::string(blamed) + " " + revareza::problem_description(problem));
+    }
+    return d;
 }
 
 py::array_t<double> parallel_projection(const py::handle& origin, const py::handle& x, const py::handle& y,
                                         const py::handle& d)
 {
-    const Plane p = plane(origin, x, y);
-    return as_array(revareza::build_parallel_projection(p.origin, p.x, p.y, direction(d, "direction")));
+    return as_array(revareza::projection_matrix(definition(ProjectionType::PARALLEL, origin, x, y, d)));
 }
 
 py::array_t<double> perspective_projection(const py::handle& origin, const py::handle& x, const py::handle& y,
                                            const py::handle& centre)
 {
-    const Plane p = plane(origin, x, y);
-    return as_array(revareza::build_perspective_projection(p.origin, p.x, p.y, point(centre, "centre")));
+    return as_array(revareza::projection_matrix(definition(ProjectionType::PERSPECTIVE, origin, x, y, centre)));
+}
+
+// One elementary step of a projection matrix, as Python sees it.
+struct Step {
+    std::string name;
+    py::dict parameters;
+    py::array_t<double> matrix;
+};
+
+py::list steps(const Definition& d)
+{
+    const revareza::ProjectionSteps steps = revareza::projection_steps(d);
+    py::list list;
+    for (int i = 0; i < steps.count; ++i) {
+        const revareza::ProjectionStep& step = steps.step[i];
+        py::dict parameters;
+        for (int p = 0; p < revareza::parameter_count(step.kind); ++p) {
+            parameters[revareza::parameter_name(step.kind, p)] = step.parameter[p];
+        }
+        list.append(Step{revareza::step_name(step.kind), parameters, as_array(step.matrix)});
+    }
+    return list;
+}
+
+py::list parallel_steps(const py::handle& origin, const py::handle& x, const py::handle& y, const py::handle& d)
+{
+    return steps(definition(ProjectionType::PARALLEL, origin, x, y, d));
+}
+
+py::list perspective_steps(const py::handle& origin, const py::handle& x, const py::handle& y,
+                           const py::handle& centre)
+{
+    return steps(definition(ProjectionType::PERSPECTIVE, origin, x, y, centre));
 }
 
 py::array_t<double> orthogonal_y(const py::handle& x, const py::handle& y)
@@ -292,6 +343,25 @@ PYBIND11_MODULE(_revareza, module)
     module.doc() = "Planar projections of 3D points as 4x4 homogeneous matrices.";
     module.attr("__version__") = REVAREZA_VERSION_STRING;
 
+    py::class_<Step>(module, "Step", R"(One elementary step of a projection matrix.
+
+Attributes
+----------
+name : str
+    "translation", "rotation_y", "rotation_z", "rotation_x", "shear" or
+    "perspective".
+parameters : dict of str to float
+    translation: x, y, z (the offset); a rotation: angle (radians); shear:
+    a, b (x' = x + a z, y' = y + b z); perspective: distance.
+matrix : numpy.ndarray, shape (4, 4), float64
+    The step's matrix.)")
+        .def_readonly("name", &Step::name)
+        .def_readonly("parameters", &Step::parameters)
+        .def_readonly("matrix", &Step::matrix)
+        .def("__repr__", [](const Step& step) {
+            return "Step(" + step.name + ", " + py::repr(step.parameters).cast<std::string>() + ")";
+        });
+
     module.def("parallel_projection", &parallel_projection, py::arg("origin"), py::arg("x"), py::arg("y"),
                py::arg("direction"),
                R"(The parallel (oblique or orthogonal) projection along direction onto the
@@ -318,7 +388,10 @@ numpy.ndarray, shape (4, 4), float64
 Raises
 ------
 ValueError
-    For a zero direction or an argument that is not three numbers.
+    For an argument that is not three finite numbers, a zero direction,
+    and a definition with no projection: a y parallel to x, a direction
+    parallel to the plane, or numbers so large that the matrix overflows.
+    The message names the argument.
 TypeError
     For an argument that does not hold numbers.)");
 
@@ -348,9 +421,61 @@ numpy.ndarray, shape (4, 4), float64
 Raises
 ------
 ValueError
-    For a zero direction or an argument that is not three numbers.
+    For an argument that is not three finite numbers, a zero direction,
+    and a definition with no projection: a y parallel to x, a centre in
+    the plane, or numbers so large that the matrix overflows. The message
+    names the argument.
 TypeError
     For an argument that does not hold numbers.)");
+
+    module.def("parallel_steps", &parallel_steps, py::arg("origin"), py::arg("x"), py::arg("y"),
+               py::arg("direction"),
+               R"(The elementary steps of parallel_projection's matrix, in the order they
+apply.
+
+Parameters
+----------
+origin, x, y, direction : array_like, shape (3,)
+    As for parallel_projection.
+
+Returns
+-------
+list of Step
+    translation (by -origin), rotation_y, rotation_z and rotation_x (that
+    lay x on the x axis and y on the y axis), and shear (along the
+    direction onto the plane). Starting from the first step's matrix,
+    each next step's matrix times the product so far is, bit for bit,
+    parallel_projection's matrix when the products are summed in the
+    order of k (as functools.reduce with plain floats does).
+
+Raises
+------
+ValueError, TypeError
+    As parallel_projection.)");
+
+    module.def("perspective_steps", &perspective_steps, py::arg("origin"), py::arg("x"), py::arg("y"),
+               py::arg("centre"),
+               R"(The elementary steps of perspective_projection's matrix, in the order
+they apply.
+
+Parameters
+----------
+origin, x, y, centre : array_like, shape (3,)
+    As for perspective_projection.
+
+Returns
+-------
+list of Step
+    translation (by -centre), rotation_y, rotation_z and rotation_x (that
+    lay x on the x axis and y on the y axis), shear (the plane's origin
+    onto the z axis) and perspective (the division by z / distance, the
+    distance from the centre to the plane). Their product in order is
+    perspective_projection's matrix, as for parallel_steps.
+
+Raises
+------
+ValueError, TypeError
+    As perspective_projection.)");
 
     module.def("orthogonal_y", &orthogonal_y, py::arg("x"), py::arg("y"),
                R"(The plane's Y direction made orthogonal to X, as the program makes it.

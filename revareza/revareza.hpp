@@ -8,8 +8,13 @@
 //   <revareza/geometry/rounded_math.hpp> rounded::acos, sin, cos: correctly
 //                                      rounded, the same on every platform
 //   <revareza/projection/...>          build_parallel_projection,
-//                                      build_perspective_projection, and
-//                                      orthogonal_y for the plane's Y
+//                                      build_perspective_projection, their
+//                                      steps, and orthogonal_y for the
+//                                      plane's Y
+//   <revareza/text/number_input.hpp>  the number reader of the program
+//   <revareza/definition/...>          a projection as its user defines
+//                                      it: why some have none, the
+//                                      program's texts, reading fields
 //   <revareza/version.hpp>             REVAREZA_VERSION_STRING
 //
 // Where does the point (1, 2, 10), seen from the origin, fall on the plane
@@ -30,7 +35,8 @@
 //   }
 //
 // With CMake: find_package(revareza 1.0 REQUIRED) and link revareza::revareza
-// (or revareza::geometry, revareza::projection alone); without it:
+// (or revareza::geometry, ::projection, ::text, ::definition alone);
+// without it:
 // pkg-config --cflags --libs revareza.
 #pragma once
 
@@ -40,4 +46,9 @@
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/parallel_projection.hpp>
 #include <revareza/projection/perspective_projection.hpp>
+#include <revareza/projection/projection_steps.hpp>
+#include <revareza/definition/definition.hpp>
+#include <revareza/definition/messages.hpp>
+#include <revareza/definition/text_fields.hpp>
+#include <revareza/text/number_input.hpp>
 #include <revareza/version.hpp>

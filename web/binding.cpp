@@ -1,107 +1,49 @@
 // The web page's binding (WebAssembly, embind): one definition as typed into
-// the page, read and computed by the library as the interactive dialogue
-// reads and computes it, and handed back as the program's texts and as the
-// points the page draws. Every number and every text comes from here; the
-// page only shows the texts and draws the points.
+// the page, read, checked and computed by the library (revareza::definition)
+// as the interactive dialogue reads, checks and computes it, and handed back
+// as the program's texts, the steps of its matrix and the points the page
+// draws. Every number and every text comes from the library; the page only
+// shows the texts and draws the points.
+#include <revareza/definition/messages.hpp>
+#include <revareza/definition/text_fields.hpp>
 #include <revareza/revareza.hpp>
-#include <revareza/text/number_input.hpp>
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <cmath>
+#include <initializer_list>
 #include <ios>
-#include <istream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
 using emscripten::val;
+using revareza::Definition;
 using revareza::HVector;
 using revareza::Matrix4;
+using revareza::ProjectionType;
+using revareza::Role;
 
-// The definition's vectors in the order the dialogue asks for them, three
-// fields each: the point to project, the plane's origin, X, Y, and the
-// direction of projection (type 1) or the centre (type 2).
-enum Vector { POINT, ORIGIN, X_AXIS, Y_AXIS, LAST };
+// The fields: three for each of the point, the plane's origin, X, Y, and
+// the direction of projection (type 1) or the centre (type 2).
+constexpr int FIELD_COUNT = 15;
 
-// Reads the vectors in the dialogue's order and keeps the first refusal,
-// with the message matrix mode ends with for it.
-class DefinitionReader {
-public:
-    explicit DefinitionReader(const val& texts) : texts_(texts) {}
+// Where a vector's fields stand among the page's five vectors.
+int vector_index(Role role)
+{
+    return role == Role::CENTRE ? 4 : static_cast<int>(role);
+}
 
-    HVector point(Vector vector)
-    {
-        double v[3];
-        if (!read_three(vector, v)) {
-            refuse(vector, "Erro na leitura de um ponto!");
-            return HVector();
-        }
-        return HVector(v[0], v[1], v[2], 1.0);
-    }
-
-    HVector direction(Vector vector)
-    {
-        double v[3];
-        if (!read_three(vector, v)) {
-            refuse(vector, "Erro na leitura de um vetor!");
-        } else if (v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0) { // -0.0 counts as zero
-            refuse(vector, "Erro: leitura de vetor degenerado!");
-        } else {
-            return HVector(v[0], v[1], v[2], 0.0);
-        }
-        return HVector(0.0, 0.0, 1.0, 0.0);
-    }
-
-    bool refused() const { return message_ != nullptr; }
-    const char* message() const { return message_; }
-    int refused_vector() const { return vector_; }
-
-private:
-    // A field holds one number, read as the program reads it, and nothing
-    // but white space around it.
-    static bool read_number(const std::string& text, double& value)
-    {
-        std::istringstream in(text);
-        revareza::extract_double(in, value);
-        if (in.fail()) {
-            return false;
-        }
-        in >> std::ws;
-        return in.eof();
-    }
-
-    bool read_three(Vector vector, double (&v)[3]) const
-    {
-        for (int i = 0; i < 3; ++i) {
-            if (!read_number(texts_[3 * vector + i].as<std::string>(), v[i])) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    void refuse(Vector vector, const char* message)
-    {
-        if (message_ == nullptr) {
-            message_ = message;
-            vector_ = vector;
-        }
-    }
-
-    const val& texts_;
-    const char* message_ = nullptr;
-    int vector_ = -1;
-};
-
-std::string text_of(const HVector& v)
+template <typename T>
+std::string text_of(const T& value)
 {
     std::ostringstream out;
-    out << v;
+    out << value;
     return out.str();
 }
 
@@ -112,21 +54,31 @@ std::string matrix_text(const Matrix4& m)
     return out.str();
 }
 
-// The result line as interactive mode prints it, without its newline: the
-// image's x and y, or, for a point whose image has weight 0 (at infinity),
-// the line that says it has none.
 std::string result_line(const Matrix4& m, const HVector& point)
 {
-    if (revareza::image_weight(m, point) == 0.0) {
-        return "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que passa "
-               "pelo centro.";
-    }
-    const HVector image = m * point;
     std::ostringstream out;
-    out.setf(std::ios::fixed);
-    out.precision(5);
-    out << "O resultado da revareza e': (" << image.x() << "," << image.y() << ")";
+    revareza::write_result(out, m, point);
     return out.str();
+}
+
+// Each step: its name, its parameters by name, and its matrix as the
+// program prints a matrix.
+val steps_of(const revareza::ProjectionSteps& steps)
+{
+    val list = val::array();
+    for (int i = 0; i < steps.count; ++i) {
+        const revareza::ProjectionStep& step = steps.step[i];
+        val parameters = val::object();
+        for (int p = 0; p < revareza::parameter_count(step.kind); ++p) {
+            parameters.set(revareza::parameter_name(step.kind, p), step.parameter[p]);
+        }
+        val entry = val::object();
+        entry.set("name", std::string(revareza::step_name(step.kind)));
+        entry.set("parameters", parameters);
+        entry.set("matrix", matrix_text(step.matrix));
+        list.call<void>("push", entry);
+    }
+    return list;
 }
 
 val coordinates(double x, double y, double z)
@@ -223,43 +175,46 @@ val scene(int type, const HVector& origin, const HVector& x, const HVector& y, c
 }
 
 // One definition: type 1 (parallel) or 2 (perspective) and the fifteen
-// field texts. The answer holds either the refusal (message, and which
-// vector) or the texts the program prints (echoes, result line, matrix)
-// and the scene.
+// field texts. The answer holds either an error (a call the page should
+// never make), or the refusal (the program's message, and which vector it
+// blames), or the texts the program prints (echoes, result line, matrix),
+// the steps of the matrix and the scene.
 val compute(int type, const val& texts)
 {
-    DefinitionReader reader(texts);
-    const HVector point = reader.point(POINT);
-    const HVector origin = reader.point(ORIGIN);
-    const HVector x = reader.direction(X_AXIS);
-    const HVector read_y = reader.direction(Y_AXIS);
-    const HVector last = type == 1 ? reader.direction(LAST) : reader.point(LAST);
-
     val answer = val::object();
-    if (reader.refused()) {
-        answer.set("message", std::string(reader.message()));
-        answer.set("refusedVector", reader.refused_vector());
+    if ((type != 1 && type != 2) || texts["length"].as<int>() != FIELD_COUNT) {
+        answer.set("error", std::string("compute takes the type 1 or 2 and fifteen texts"));
+        return answer;
+    }
+    std::string fields[FIELD_COUNT];
+    std::string_view views[FIELD_COUNT];
+    for (int i = 0; i < FIELD_COUNT; ++i) {
+        fields[i] = texts[i].as<std::string>();
+        views[i] = fields[i];
+    }
+    const ProjectionType projection = static_cast<ProjectionType>(type);
+    const revareza::DefinitionReading reading = revareza::read_definition(projection, views);
+    if (reading.problem != revareza::Problem::NONE) {
+        answer.set("message", std::string(revareza::problem_message(reading.problem, reading.role)));
+        answer.set("refusedVector", vector_index(reading.role));
         return answer;
     }
 
-    const HVector y = revareza::orthogonal_y(x, read_y);
+    const Definition& d = reading.definition;
     val echoes = val::array();
-    echoes.call<void>("push", "Usando o vetor " + text_of(x),
-                      (revareza::within_ortho_tolerance(x, read_y)
-                           ? "Usando o vetor "
-                           : "O vetor passado nao e' ortogonal ao vetor X, usando ") +
-                          text_of(y));
-    if (type == 1) {
-        echoes.call<void>("push", "Usando o vetor " + text_of(last));
+    echoes.call<void>("push", text_of(revareza::echo(d.x)), text_of(revareza::y_echo(d.x, d.y)));
+    if (projection == ProjectionType::PARALLEL) {
+        echoes.call<void>("push", text_of(revareza::echo(d.direction)));
     }
-
-    const Matrix4 m = type == 1 ? revareza::build_parallel_projection(origin, x, y, last)
-                                : revareza::build_perspective_projection(origin, x, y, last);
-    const HVector image = m * point;
+    const revareza::ProjectionSteps steps = revareza::projection_steps(d);
+    const Matrix4 m = revareza::product(steps);
+    const HVector y = revareza::orthogonal_y(d.x, d.y);
+    const HVector last = projection == ProjectionType::PARALLEL ? d.direction : d.centre;
     answer.set("echoes", echoes);
-    answer.set("result", result_line(m, point));
+    answer.set("result", result_line(m, d.point));
     answer.set("matrix", matrix_text(m));
-    answer.set("scene", scene(type, origin, x, y, point, last, image));
+    answer.set("steps", steps_of(steps));
+    answer.set("scene", scene(type, d.origin, d.x, y, d.point, last, m * d.point));
     return answer;
 }
 

@@ -13,19 +13,22 @@ array([[ 0.5,  1. ],
 
 from __future__ import annotations
 
-from typing import Optional
+from typing import List, Optional
 
 import numpy as np
 from numpy.typing import ArrayLike, NDArray
 
 from revareza import _revareza
-from revareza._revareza import __version__
+from revareza._revareza import Step, __version__
 
 __all__ = [
+    "Step",
     "__version__",
     "orthogonal_y",
     "parallel_projection",
+    "parallel_steps",
     "perspective_projection",
+    "perspective_steps",
     "project",
 ]
 
@@ -46,6 +49,14 @@ def perspective_projection(
     return _revareza.perspective_projection(origin, x, y, centre)
 
 
+def parallel_steps(origin: ArrayLike, x: ArrayLike, y: ArrayLike, direction: ArrayLike) -> List[Step]:
+    return _revareza.parallel_steps(origin, x, y, direction)
+
+
+def perspective_steps(origin: ArrayLike, x: ArrayLike, y: ArrayLike, centre: ArrayLike) -> List[Step]:
+    return _revareza.perspective_steps(origin, x, y, centre)
+
+
 def orthogonal_y(x: ArrayLike, y: ArrayLike) -> NDArray[np.float64]:
     return _revareza.orthogonal_y(x, y)
 
@@ -56,6 +67,7 @@ def project(
     return _revareza.project(matrix, points, out)
 
 
-for _function in (parallel_projection, perspective_projection, orthogonal_y, project):
+for _function in (parallel_projection, perspective_projection, parallel_steps, perspective_steps, orthogonal_y,
+                  project):
     _function.__doc__ = getattr(_revareza, _function.__name__).__doc__
 del _function

@@ -1,9 +1,17 @@
-from typing import Optional
+from typing import Dict, List, Optional
 
 import numpy as np
 from numpy.typing import ArrayLike, NDArray
 
 __version__: str
+
+class Step:
+    @property
+    def name(self) -> str: ...
+    @property
+    def parameters(self) -> Dict[str, float]: ...
+    @property
+    def matrix(self) -> NDArray[np.float64]: ...
 
 def parallel_projection(
     origin: ArrayLike, x: ArrayLike, y: ArrayLike, direction: ArrayLike
@@ -11,6 +19,8 @@ def parallel_projection(
 def perspective_projection(
     origin: ArrayLike, x: ArrayLike, y: ArrayLike, centre: ArrayLike
 ) -> NDArray[np.float64]: ...
+def parallel_steps(origin: ArrayLike, x: ArrayLike, y: ArrayLike, direction: ArrayLike) -> List[Step]: ...
+def perspective_steps(origin: ArrayLike, x: ArrayLike, y: ArrayLike, centre: ArrayLike) -> List[Step]: ...
 def orthogonal_y(x: ArrayLike, y: ArrayLike) -> NDArray[np.float64]: ...
 def project(
     matrix: ArrayLike, points: ArrayLike, out: Optional[NDArray[np.float64]] = None

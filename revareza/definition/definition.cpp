@@ -16,7 +16,7 @@ bool is_finite(const HVector& v) noexcept
 
 Role role_of(Problem problem, ProjectionType type) noexcept
 {
-    return problem == Problem::Y_PARALLEL_TO_X ? Role::Y : last_role(type);
+    return problem == Problem::NONE ? Role::POINT : problem == Problem::Y_PARALLEL_TO_X ? Role::Y : last_role(type);
 }
 
 Problem check_plane(const HVector& x, const HVector& y) noexcept

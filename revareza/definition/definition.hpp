@@ -66,7 +66,7 @@ enum class Problem {
 
 /// The role a problem is blamed on when it is not a reading one: Y,
 /// DIRECTION or CENTRE; NOT_FINITE belongs to the definition as a whole
-/// and is blamed on its last vector.
+/// and is blamed on its last vector. POINT for NONE.
 Role role_of(Problem problem, ProjectionType type) noexcept;
 
 /// One definition. X, Y and the direction are unit directions (w = 0), the

@@ -4,13 +4,14 @@
 # one answered after the menu by Up and Enter alone, each Up recalling the
 # first run's answer to that same question (each answer differs, so a
 # shared or missing history shows); Ctrl-D at the menu then ends the run
-# with status 0. The screen must read exactly as below.
+# with status 0. The screen must read exactly as below. Then a pasted line
+# and a signal, below.
 #
 #   terminal_editing.sh TMUX PROGRAM
 set -u
 work=$(mktemp -d)
 tmux=("$1" -S "$work/socket" -f /dev/null)
-trap '"${tmux[@]}" kill-server 2> /dev/null; rm -rf "$work"' EXIT
+trap '"${tmux[@]}" kill-server 2> /dev/null; rm -rf "$work"' EXIT # the server in use
 "${tmux[@]}" new-session -d -x 100 -y 60 "$(printf %q "$2"); echo \"status \$?\"; exec sleep 600"
 
 screen() { "${tmux[@]}" capture-pane -p; }
@@ -78,3 +79,27 @@ if [ "$(screen)" != "$expected" ]; then
   diff <(echo "$expected") <(screen)
   exit 1
 fi
+
+# A 10 MB line pasted for the point costs little memory and gets the answer
+# the same bytes get from a pipe; then kill -TERM ends the program alone,
+# with the terminal's shell going on: the shell prints after 143.
+"${tmux[@]}" kill-server
+tmux=("$1" -S "$work/second-socket" -f /dev/null) # a server of its own: the first may still be ending
+"${tmux[@]}" new-session -d -x 100 -y 60 "$(printf %q "$2"); echo after \$?; exec sleep 600"
+answer 1 "$menu" 1 Enter
+wait_for 1 "${questions[0]}"
+{ printf '1 2 '; head -c 10000000 /dev/zero | tr '\0' 0; printf '3\n'; } > "$work/paste"
+"${tmux[@]}" load-buffer "$work/paste"
+"${tmux[@]}" paste-buffer
+for i in 1 2 3 4; do
+  answer 1 "${questions[i]}" "${answers[i]}" Enter
+done
+wait_for 1 "O resultado da revareza e': (-1.00000,2.00000)"
+program=$(pgrep -P "$("${tmux[@]}" display-message -p '#{pane_pid}')" | head -1)
+peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$program/status")
+if [ "$peak_kb" -ge 32768 ]; then
+  echo "a pasted 10 MB line took the program to $peak_kb KiB"
+  exit 1
+fi
+kill -TERM "$program"
+wait_for 1 "after 143"

@@ -70,6 +70,35 @@ def module_matrix(kind, o, x, y, last):
     return build(floats(o), floats(x), floats(y), floats(last))
 
 
+def projectable(rng):
+    """A definition that has a projection (most do)."""
+    while True:
+        d = definition(rng)
+        try:
+            module_matrix(*d)
+            return d
+        except ValueError:
+            pass
+
+
+def steps_product(kind, o, x, y, last):
+    """The steps' matrices multiplied in order, T = S @ T, each sum in plain
+    IEEE doubles from 0.0 in the order of k, as the library sums."""
+    steps = (revareza.parallel_steps if kind == 1 else revareza.perspective_steps)(
+        floats(o), floats(x), floats(y), floats(last))
+    def entry(s, t, i, j):
+        total = 0.0  # not sum(), which may compensate
+        for k in range(4):
+            total += s[i][k] * t[k][j]
+        return total
+
+    t = steps[0].matrix.tolist()
+    for step in steps[1:]:
+        s = step.matrix.tolist()
+        t = [[entry(s, t, i, j) for j in range(4)] for i in range(4)]
+    return np.array(t)
+
+
 def matrix_text(m):
     return "".join("".join("%10.5f " % v for v in row) + "\n" for row in m) + "\n"
 
@@ -81,8 +110,20 @@ def test_matrices_are_the_programs_text_for_text():
                     for k, o, x, y, z in definitions) + "0\n"
     program = same_nan(run(["--matrizes"], stdin)).split("\n\n")
     assert len(program) == len(definitions) + 1
+    refused = 0
     for i, d in enumerate(definitions):
-        assert same_nan(matrix_text(module_matrix(*d))) == program[i] + "\n\n", d
+        if "nan" in program[i] or "inf" in program[i]:
+            # No projection (Y parallel to X, a direction along the
+            # plane...): refused, naming the argument.
+            with pytest.raises(ValueError, match="^(y|direction|centre) (is|lies) "):
+                module_matrix(*d)
+            refused += 1
+            continue
+        m = module_matrix(*d)
+        assert same_nan(matrix_text(m)) == program[i] + "\n\n", d
+        # The steps multiplied in order are the matrix, bit for bit.
+        assert np.array_equal(bits(steps_product(*d)), bits(m)), d
+    assert refused > 0
 
 
 def applied(m, points):
@@ -103,7 +144,7 @@ def bits(a):
 
 def projection_cases():
     rng = random.Random(7)
-    matrices = [module_matrix(*definition(rng)) for _ in range(40)]
+    matrices = [module_matrix(*projectable(rng)) for _ in range(40)]
     # From the origin onto z = 5: points at z = 0 get weight 0, points
     # behind the centre a negative one.
     matrices.append(revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0]))
@@ -142,7 +183,7 @@ def test_project_gives_what_interactive_mode_prints():
     rng = random.Random(11)
     requests, expected = [], []
     for _ in range(150):
-        kind, o, x, y, last = definition(rng)
+        kind, o, x, y, last = projectable(rng)
         p = [f"{rng.uniform(-20, 20):.4f}" for _ in range(3)]
         requests.append(f"{kind}\n{' '.join(p)}\n{' '.join(o)}\n{' '.join(x)}\n{' '.join(y)}\n{' '.join(last)}\n")
         image = revareza.project(module_matrix(kind, o, x, y, last), [floats(p)])[0]
@@ -257,6 +298,16 @@ def test_project_into_an_out_that_overlaps_its_points():
     (lambda: revareza.project(np.eye(4), [1, 2, 3], out=[0.0, 0.0]), TypeError, "out"),
     (lambda: revareza.project(np.eye(4), [[1, 2, 3]], out=np.empty(2)), ValueError, "out"),
     (lambda: revareza.project(np.eye(4), [1, 2, 3], out=np.broadcast_to(np.empty(2), (2,))), ValueError, "out"),
+    # Definitions with no projection, as the program asks again for them.
+    (lambda: revareza.parallel_projection([0, 0, 0], [1, 0, 0], [2, 0, 0], [0, 0, 1]), ValueError, "y is parallel"),
+    (lambda: revareza.perspective_steps([0, 0, 0], [1, 2, 3], [-2, -4, -6], [0, 0, 1]), ValueError, "y is parallel"),
+    (lambda: revareza.parallel_steps([0, 0, 0], [1, 0, 0], [0, 1, 0], [1, 1, 0]), ValueError, "direction is parallel"),
+    (lambda: revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [3, 3, 5]), ValueError, "centre lies"),
+    (lambda: revareza.parallel_projection([1e308, 0, 1e308], [1, 0, 0], [0, 1, 0], [1, 0, -1]), ValueError,
+     "origin, x, y and direction make a matrix that"),
+    (lambda: revareza.parallel_projection([0, math.nan, 0], [1, 0, 0], [0, 1, 0], [0, 0, 1]), ValueError, "origin"),
+    (lambda: revareza.perspective_projection([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, math.inf]), ValueError,
+     "centre"),
 ])
 def test_bad_arguments_raise_and_name_the_argument(call, error, name):
     with pytest.raises(error, match=rf"^{name} "):
@@ -265,14 +316,14 @@ def test_bad_arguments_raise_and_name_the_argument(call, error, name):
 
 def test_version_and_documentation():
     assert run(["--version"], "") == f"revareza {revareza.__version__}\n"
-    for function in (revareza.parallel_projection, revareza.perspective_projection,
-                     revareza.orthogonal_y, revareza.project):
+    for function in (revareza.parallel_projection, revareza.perspective_projection, revareza.parallel_steps,
+                     revareza.perspective_steps, revareza.orthogonal_y, revareza.project):
         assert len(function.__doc__) > 200
     # help() and inspect.signature show what the stub declares.
     stub = ast.parse(pathlib.Path(revareza.__file__).with_name("__init__.pyi").read_text())
     declared = {f.name: f"({ast.unparse(f.args)}) -> {ast.unparse(f.returns)}"
                 for f in stub.body if isinstance(f, ast.FunctionDef)}
-    assert sorted(declared) == sorted(set(revareza.__all__) - {"__version__"})
+    assert sorted(declared) == sorted(set(revareza.__all__) - {"__version__", "Step"})
     for name, signature in declared.items():
         assert str(inspect.signature(getattr(revareza, name))).translate({ord("'"): None, ord(" "): None}) \
             == signature.replace(" ", "")

@@ -1,6 +1,7 @@
 // The page's WebAssembly module against the native program: the matrix text
 // it gives for each definition must be what `revareza --matrizes` prints,
-// byte for byte (NaN's sign aside, which differs between engines). The
+// byte for byte, and it must refuse exactly the definitions whose matrix
+// the program prints with NaN or infinite entries. The
 // definitions are the generator's, and others whose matrix carries chosen
 // numbers unchanged into its last column (the translation by -O), to put
 // the printing of every kind of double to the test: ties at the fifth
@@ -69,25 +70,42 @@ carry([0, Number.MAX_VALUE, -Number.MAX_VALUE, Number.MIN_VALUE, -Number.MIN_VAL
 const input = `${definitions.map((d) => d.join(' ')).join('\n')}\n0\n`;
 const expected = execFileSync(program, ['--matrizes'], { input, encoding: 'utf8', maxBuffer: 1 << 30 });
 const blank = ['0', '0', '0'];
-const actual = definitions.filter((d) => d[0] === '1' || d[0] === '2')
-  .map((d) => `${revareza.compute(Number(d[0]), [...blank, ...d.slice(1)]).matrix}\n`).join('');
+const answers = definitions.filter((d) => d[0] === '1' || d[0] === '2')
+  .map((d) => revareza.compute(Number(d[0]), [...blank, ...d.slice(1)]));
 
 // NaN's sign aside, which differs between engines: -nan is nan, still in
-// a field of ten characters.
-const lines = (output) => output.replaceAll(' -nan', '  nan').split('\n');
-const expectedLines = lines(expected);
-const actualLines = lines(actual);
+// a field of ten characters. A definition the module refuses (no plane, a
+// direction along the plane, a centre in it, an overflow) must be one whose
+// matrix the program prints with a NaN or an infinity, and no other.
+const expectedLines = expected.replaceAll(' -nan', '  nan').split('\n');
 const differing = [];
-for (let i = 0; i < Math.max(expectedLines.length, actualLines.length); i += 1) {
-  if (expectedLines[i] !== actualLines[i]) {
-    differing.push(i);
+let refused = 0;
+answers.forEach((answer, m) => {
+  const block = expectedLines.slice(5 * m, 5 * m + 5);
+  const finite = !/nan|inf/.test(block.join('\n'));
+  if (answer.message !== undefined) {
+    refused += 1;
+    if (finite) {
+      differing.push({ m, i: 0, program: block[0], module: `refused: ${answer.message}` });
+    }
+    return;
   }
-}
+  if (!finite) {
+    differing.push({ m, i: 0, program: block[0], module: 'not refused' });
+    return;
+  }
+  const lines = `${answer.matrix}\n`.replaceAll(' -nan', '  nan').split('\n');
+  block.forEach((line, i) => {
+    if (line !== lines[i]) {
+      differing.push({ m, i, program: line, module: lines[i] });
+    }
+  });
+});
 const matrices = definitions.length - definitions.filter((d) => d[0] !== '1' && d[0] !== '2').length;
 console.log(`${matrices} matrices (${generatedMatrices} of generated definitions, ${matrices - generatedMatrices} carrying `
-  + `${ties.length + boundaries.length + random.length + 15} chosen numbers), ${expectedLines.length} lines: `
-  + `${differing.length} differ`);
-for (const i of differing.slice(0, 20)) {
-  console.log(`line ${i + 1} (matrix ${Math.floor(i / 5) + 1}):\n  program: ${expectedLines[i]}\n  module:  ${actualLines[i]}`);
+  + `${ties.length + boundaries.length + random.length + 15} chosen numbers), ${expectedLines.length} lines, `
+  + `${refused} definitions refused: ${differing.length} lines differ`);
+for (const d of differing.slice(0, 20)) {
+  console.log(`line ${5 * d.m + d.i + 1} (matrix ${d.m + 1}):\n  program: ${d.program}\n  module:  ${d.module}`);
 }
 process.exitCode = differing.length === 0 && generatedMatrices >= 20000 ? 0 : 1;

@@ -1,6 +1,6 @@
 // A program of someone else's, built against revareza in every way a
-// project can take it in; it prints a matrix and a projected point, which
-// the test compares.
+// project can take it in; it prints a matrix, a projected point and why a
+// definition has no projection, which the test compares.
 #include <revareza/revareza.hpp>
 
 #include <iostream>
@@ -16,5 +16,8 @@ int main()
     print_matrix(m);
     std::cout << "|\n";
     std::cout << m * HVector(1, 2, 10, 1) << '\n';
+    Definition d;
+    d.direction = HVector(1, 1, 0, 0); // along the plane z = 0
+    std::cout << problem_message(check(d), Role::DIRECTION) << '\n';
     return 0;
 }

@@ -1,0 +1,118 @@
+#include <revareza/projection/orthogonal_y.hpp>
+#include <revareza/projection/parallel_projection.hpp>
+#include <revareza/projection/perspective_projection.hpp>
+#include <revareza/projection/projection_steps.hpp>
+#include <revareza/text/number_input.hpp>
+
+#include "tools/definition_generator.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace revareza {
+namespace {
+
+bool SameBits(const Matrix4& a, const Matrix4& b)
+{
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            const double x = a(r, c);
+            const double y = b(r, c);
+            if (std::memcmp(&x, &y, sizeof x) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The matrix the make_* operation writes for the step's kind and parameters.
+Matrix4 Elementary(const ProjectionStep& step)
+{
+    Matrix4 m;
+    const double* p = step.parameter;
+    switch (step.kind) {
+    case StepKind::TRANSLATION:
+        m.make_translation(HVector(p[0], p[1], p[2], 1.0));
+        break;
+    case StepKind::ROTATION_Y:
+        m.make_rotation_y(p[0]);
+        break;
+    case StepKind::ROTATION_Z:
+        m.make_rotation_z(p[0]);
+        break;
+    case StepKind::ROTATION_X:
+        m.make_rotation_x(p[0]);
+        break;
+    case StepKind::SHEAR:
+        m.make_shear_z(p[0], p[1]);
+        break;
+    case StepKind::PERSPECTIVE:
+        m.make_perspective_z(p[0]);
+        break;
+    }
+    return m;
+}
+
+// On the definitions the program and the web module are compared on: the
+// steps come in their order, each is the elementary transform of its
+// parameters, the first moves O (or C) to the origin, and multiplied in
+// order (T = S * T) they are the builder's matrix to the last bit.
+TEST(ProjectionSteps, MultipliedInOrderAreTheBuildersMatrixBitForBit)
+{
+    const StepKind parallel[] = {StepKind::TRANSLATION, StepKind::ROTATION_Y, StepKind::ROTATION_Z,
+                                 StepKind::ROTATION_X, StepKind::SHEAR};
+    const StepKind perspective[] = {StepKind::TRANSLATION, StepKind::ROTATION_Y, StepKind::ROTATION_Z,
+                                    StepKind::ROTATION_X, StepKind::SHEAR, StepKind::PERSPECTIVE};
+    int definitions = 0;
+    for (const tools::Kind kind : {tools::Kind::INTEGERS, tools::Kind::MIXED, tools::Kind::WILD}) {
+        std::istringstream lines(tools::definitions_text(20000, 20261208, kind, false));
+        std::string line;
+        while (std::getline(lines, line)) {
+            std::istringstream words(line);
+            int type = 0;
+            std::vector<double> v;
+            std::string word;
+            for (words >> type; words >> word;) {
+                double value = 0;
+                ASSERT_TRUE(read_number(word, value)) << word;
+                v.push_back(value);
+            }
+            if (type != 1 && type != 2) {
+                continue;
+            }
+            SCOPED_TRACE(line);
+            ++definitions;
+            const HVector o(v[0], v[1], v[2], 1.0);
+            const HVector x(v[3], v[4], v[5], 0.0);
+            const HVector y = orthogonal_y(x, HVector(v[6], v[7], v[8], 0.0));
+            const HVector last(v[9], v[10], v[11], type == 1 ? 0.0 : 1.0);
+            const ProjectionSteps steps = type == 1 ? parallel_steps(o, x, y, last) : perspective_steps(o, x, y, last);
+            const Matrix4 built = type == 1 ? build_parallel_projection(o, x, y, last)
+                                            : build_perspective_projection(o, x, y, last);
+            const StepKind* kinds = type == 1 ? parallel : perspective;
+            ASSERT_EQ(steps.count, type == 1 ? 5 : 6);
+            Matrix4 t = steps.step[0].matrix;
+            for (int i = 0; i < steps.count; ++i) {
+                ASSERT_EQ(steps.step[i].kind, kinds[i]);
+                ASSERT_TRUE(SameBits(steps.step[i].matrix, Elementary(steps.step[i]))) << step_name(kinds[i]);
+                if (i > 0) {
+                    t = steps.step[i].matrix * t;
+                }
+            }
+            const HVector moved = type == 1 ? o : last;
+            ASSERT_TRUE(steps.step[0].parameter[0] == -moved.x() && steps.step[0].parameter[1] == -moved.y()
+                        && steps.step[0].parameter[2] == -moved.z());
+            ASSERT_TRUE(SameBits(t, built));
+            ASSERT_TRUE(SameBits(product(steps), built));
+        }
+    }
+    EXPECT_GT(definitions, 50000);
+}
+
+} // namespace
+} // namespace revareza
