@@ -122,9 +122,11 @@ inline void put(std::string& out, const Triple& t)
     }
 }
 
-
-/// COUNT definitions from SEED, one a line, then the line "0".
-inline std::string definitions_text(long count, std::uint64_t seed, Kind kind, bool interactive)
+/// COUNT definitions from SEED, one a line, then the line "0". With keep,
+/// a definition whose line (without its newline) keep refuses is drawn
+/// again.
+inline std::string definitions_text(long count, std::uint64_t seed, Kind kind, bool interactive,
+                                    bool (*keep)(const std::string& line) = nullptr)
 {
     std::string out;
     Random random(seed);
@@ -143,14 +145,19 @@ inline std::string definitions_text(long count, std::uint64_t seed, Kind kind, b
         }
         // D must not be zero; a centre may be anywhere.
         const Triple last = triple(random, kind, type == 1);
-        out += static_cast<char>('0' + type);
+        std::string line(1, static_cast<char>('0' + type));
         if (interactive) {
-            put(out, triple(random, kind, false));
+            put(line, triple(random, kind, false));
         }
-        put(out, origin);
-        put(out, x);
-        put(out, y);
-        put(out, last);
+        put(line, origin);
+        put(line, x);
+        put(line, y);
+        put(line, last);
+        if (keep != nullptr && !keep(line)) {
+            --i;
+            continue;
+        }
+        out += line;
         out += '\n';
     }
     out += "0\n";
