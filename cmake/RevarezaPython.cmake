@@ -25,7 +25,7 @@ if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE A
   # ensurepip, from python3-venv.
   if(REVAREZA_BUILD_TESTS)
     foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib
-                           dask.array:python3-dask mypy:mypy
+                           dask.array:python3-dask distributed:python3-distributed mypy:mypy
                            ensurepip:python3-venv setuptools:python3-setuptools)
       string(REPLACE ":" ";" module_package "${module_package}")
       list(GET module_package 0 module)
