@@ -8,8 +8,8 @@ X86_32 := build/x86-32
 
 all: build
 
-# Configure messages go to standard error, as the build's do under make run,
-# so that standard output is the program's alone.
+# Configure messages go to standard error, leaving standard output to what
+# a target itself prints (make run configures on its own, quietly).
 $(NATIVE)/CMakeCache.txt:
 	@cmake --preset native >&2
 
