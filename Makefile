@@ -8,8 +8,8 @@ X86_32 := build/x86-32
 
 all: build
 
-# Configure messages go to standard error, as the build's do under make run,
-# so that standard output is the program's alone.
+# Configure messages go to standard error, leaving standard output to what
+# a target itself prints (make run configures on its own, quietly).
 $(NATIVE)/CMakeCache.txt:
 	@cmake --preset native >&2
 
@@ -38,10 +38,12 @@ deps:
 	@$(MAKE) --no-print-directory web/node_modules/.package-lock.json
 	@if [ -f $(NATIVE)/CMakeCache.txt ]; then cmake --preset native >&2; fi
 
-# make run ARGS=--matrizes for matrix mode
-# (build messages go to standard error, so that standard output is the program's alone)
-run: $(NATIVE)/CMakeCache.txt
-	@cmake --build --preset native --target revareza -j $(JOBS) >&2
+# make run ARGS=--matrizes for matrix mode. The terminal is the program's:
+# configuring and building say what they do in a line each, on standard
+# error, and nothing at all on a built tree (their messages go to
+# build/native/make-run.log, shown if they fail).
+run:
+	@tools/build_for_run.sh native $(NATIVE) revareza $(JOBS)
 	@$(NATIVE)/console/revareza $(ARGS)
 
 # The program, its manual, the library (headers, static libraries, CMake

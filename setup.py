@@ -24,7 +24,8 @@ def version():
 
 class CMakeBuild(build_ext):
     """Configures the project for this Python, builds the module's target
-    only, and copies the module to where setuptools packs it."""
+    only, and copies the module and the type stub the build writes from it
+    to where setuptools packs them."""
 
     def build_extension(self, ext):
         build = Path(self.build_temp).resolve() / "cmake"
@@ -40,10 +41,12 @@ class CMakeBuild(build_ext):
         subprocess.run([cmake, "-S", str(SOURCE), "-B", str(build), *options], check=True)
         jobs = str(self.parallel or os.cpu_count() or 1)
         subprocess.run([cmake, "--build", str(build), "--target", "revareza_python", "--parallel", jobs], check=True)
-        (module,) = (build / "python" / "revareza").glob("_revareza.*")
+        package = build / "python" / "revareza"
+        (module,) = package.glob("_revareza.*")
         target = Path(self.get_ext_fullpath(ext.name))
         target.parent.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(module, target)
+        shutil.copyfile(package / "__init__.pyi", target.parent / "__init__.pyi")
 
 
 BUILD.mkdir(parents=True, exist_ok=True)
@@ -51,7 +54,7 @@ setup(
     version=version(),
     packages=["revareza"],
     package_dir={"": "python"},
-    package_data={"revareza": ["__init__.pyi", "py.typed"]},
+    package_data={"revareza": ["py.typed"]},
     ext_modules=[Extension("revareza._revareza", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
     options={"build": {"build_base": str(BUILD)}, "egg_info": {"egg_base": str(BUILD)}},

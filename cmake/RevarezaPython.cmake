@@ -25,7 +25,8 @@ if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE A
   # ensurepip, from python3-venv.
   if(REVAREZA_BUILD_TESTS)
     foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib
-                           dask.array:python3-dask ensurepip:python3-venv setuptools:python3-setuptools)
+                           dask.array:python3-dask distributed:python3-distributed mypy:mypy
+                           ensurepip:python3-venv setuptools:python3-setuptools)
       string(REPLACE ":" ";" module_package "${module_package}")
       list(GET module_package 0 module)
       list(GET module_package 1 package)

@@ -332,10 +332,53 @@ py::dict project_each_way(const py::handle& m, const py::handle& points)
     return results;
 }
 
+// Each function's signature is written once, as the arguments given to
+// define(): pybind11 takes their names and defaults from them, and the
+// documentation opens with them twice. First untyped, ended by "--", which
+// Python reads as the function's text signature (inspect.signature,
+// help()); then typed, the line the build copies into the package's type
+// stub (cmake/python_stub.py).
+struct Argument {
+    const char* name;
+    const char* type;
+    py::arg arg() const { return py::arg(name); }
+    std::string untyped() const { return name; }
+    std::string typed() const { return std::string(name) + ": " + type; }
+};
+
+struct OptionalArgument { // defaults to None
+    const char* name;
+    const char* type;
+    py::arg_v arg() const { return py::arg(name) = py::none(); }
+    std::string untyped() const { return std::string(name) + "=None"; }
+    std::string typed() const { return std::string(name) + ": " + type + " | None = None"; }
+};
+
+template <typename Function, typename... Arguments>
+void define(py::module_& module, const char* name, Function function, const char* returns, const char* doc,
+            const Arguments&... arguments)
+{
+    std::string untyped;
+    std::string typed;
+    ((untyped += (untyped.empty() ? "" : ", ") + arguments.untyped(),
+      typed += (typed.empty() ? "" : ", ") + arguments.typed()),
+     ...);
+    const std::string text =
+        std::string(name) + "(" + untyped + ")\n--\n\n" + name + "(" + typed + ") -> " + returns + "\n\n" + doc;
+    module.def(name, function, arguments.arg()..., text.c_str());
+}
+
+// An attribute's documentation opens with its type, for the stub likewise.
+template <typename Class, typename Member>
+void attribute(py::class_<Class>& type, const char* name, Member member, const char* returns, const char* doc)
+{
+    type.def_readonly(name, member, (std::string(name) + ": " + returns + "\n\n" + doc).c_str());
+}
+
 } // namespace
 
-// The package's Python functions show these docstrings under their own
-// signatures, so pybind11's are left out.
+// Signatures as define() writes them, not as pybind11 would from the C++
+// types.
 PYBIND11_MODULE(_revareza, module)
 {
     py::options options;
@@ -343,28 +386,28 @@ PYBIND11_MODULE(_revareza, module)
     module.doc() = "Planar projections of 3D points as 4x4 homogeneous matrices.";
     module.attr("__version__") = REVAREZA_VERSION_STRING;
 
-    py::class_<Step>(module, "Step", R"(One elementary step of a projection matrix.
+    const char* const array_like = "ArrayLike";
+    const char* const float64_array = "NDArray[np.float64]";
+    const Argument origin{"origin", array_like};
+    const Argument x{"x", array_like};
+    const Argument y{"y", array_like};
 
-Attributes
-----------
-name : str
-    "translation", "rotation_y", "rotation_z", "rotation_x", "shear" or
-    "perspective".
-parameters : dict of str to float
-    translation: x, y, z (the offset); a rotation: angle (radians); shear:
-    a, b (x' = x + a z, y' = y + b z); perspective: distance.
-matrix : numpy.ndarray, shape (4, 4), float64
-    The step's matrix.)")
-        .def_readonly("name", &Step::name)
-        .def_readonly("parameters", &Step::parameters)
-        .def_readonly("matrix", &Step::matrix)
-        .def("__repr__", [](const Step& step) {
-            return "Step(" + step.name + ", " + py::repr(step.parameters).cast<std::string>() + ")";
-        });
+    py::class_<Step> step(module, "Step", "One elementary step of a projection matrix.");
+    attribute(step, "name", &Step::name, "str",
+              R"("translation", "rotation_y", "rotation_z", "rotation_x", "shear" or
+"perspective".)");
+    attribute(step, "parameters", &Step::parameters, "dict[str, float]",
+              R"(translation: x, y, z (the offset); a rotation: angle (radians); shear:
+a, b (x' = x + a z, y' = y + b z); perspective: distance.)");
+    attribute(step, "matrix", &Step::matrix, float64_array, "The step's matrix, shape (4, 4).");
+    step.def("__repr__", [](const Step& s) {
+        return "Step(" + s.name + ", " + py::repr(s.parameters).cast<std::string>() + ")";
+    });
 
-    module.def("parallel_projection", &parallel_projection, py::arg("origin"), py::arg("x"), py::arg("y"),
-               py::arg("direction"),
-               R"(The parallel (oblique or orthogonal) projection along direction onto the
+    const Argument direction{"direction", array_like};
+    const Argument centre{"centre", array_like};
+    define(module, "parallel_projection", &parallel_projection, float64_array,
+           R"(The parallel (oblique or orthogonal) projection along direction onto the
 plane through origin spanned by x and y.
 
 Parameters
@@ -393,11 +436,11 @@ ValueError
     parallel to the plane, or numbers so large that the matrix overflows.
     The message names the argument.
 TypeError
-    For an argument that does not hold numbers.)");
+    For an argument that does not hold numbers.)",
+           origin, x, y, direction);
 
-    module.def("perspective_projection", &perspective_projection, py::arg("origin"), py::arg("x"), py::arg("y"),
-               py::arg("centre"),
-               R"(The perspective projection from the point centre onto the plane through
+    define(module, "perspective_projection", &perspective_projection, float64_array,
+           R"(The perspective projection from the point centre onto the plane through
 origin spanned by x and y.
 
 Parameters
@@ -426,11 +469,11 @@ ValueError
     the plane, or numbers so large that the matrix overflows. The message
     names the argument.
 TypeError
-    For an argument that does not hold numbers.)");
+    For an argument that does not hold numbers.)",
+           origin, x, y, centre);
 
-    module.def("parallel_steps", &parallel_steps, py::arg("origin"), py::arg("x"), py::arg("y"),
-               py::arg("direction"),
-               R"(The elementary steps of parallel_projection's matrix, in the order they
+    define(module, "parallel_steps", &parallel_steps, "list[Step]",
+           R"(The elementary steps of parallel_projection's matrix, in the order they
 apply.
 
 Parameters
@@ -451,11 +494,11 @@ list of Step
 Raises
 ------
 ValueError, TypeError
-    As parallel_projection.)");
+    As parallel_projection.)",
+           origin, x, y, direction);
 
-    module.def("perspective_steps", &perspective_steps, py::arg("origin"), py::arg("x"), py::arg("y"),
-               py::arg("centre"),
-               R"(The elementary steps of perspective_projection's matrix, in the order
+    define(module, "perspective_steps", &perspective_steps, "list[Step]",
+           R"(The elementary steps of perspective_projection's matrix, in the order
 they apply.
 
 Parameters
@@ -475,10 +518,11 @@ list of Step
 Raises
 ------
 ValueError, TypeError
-    As perspective_projection.)");
+    As perspective_projection.)",
+           origin, x, y, centre);
 
-    module.def("orthogonal_y", &orthogonal_y, py::arg("x"), py::arg("y"),
-               R"(The plane's Y direction made orthogonal to X, as the program makes it.
+    define(module, "orthogonal_y", &orthogonal_y, float64_array,
+           R"(The plane's Y direction made orthogonal to X, as the program makes it.
 
 Parameters
 ----------
@@ -497,10 +541,11 @@ Raises
 ValueError
     For a zero direction or an argument that is not three numbers.
 TypeError
-    For an argument that does not hold numbers.)");
+    For an argument that does not hold numbers.)",
+           x, y);
 
-    module.def("project", &project, py::arg("matrix"), py::arg("points"), py::arg("out") = py::none(),
-               R"(The x and y of matrix @ (x, y, z, 1) for each point (x, y, z), divided by
+    define(module, "project", &project, float64_array,
+           R"(The x and y of matrix @ (x, y, z, 1) for each point (x, y, z), divided by
 its weight: where each point falls on the plane of a projection matrix.
 
 Parameters
@@ -533,7 +578,9 @@ TypeError
 Notes
 -----
 Only the result is allocated (nothing when out is given), the points are
-projected in SIMD lanes, and the GIL is released meanwhile.)");
+projected in SIMD lanes, and the GIL is released meanwhile.)",
+           Argument{"matrix", array_like}, Argument{"points", array_like},
+           OptionalArgument{"out", float64_array});
 
     module.def("_project_each_way", &project_each_way, py::arg("matrix"), py::arg("points"));
 }

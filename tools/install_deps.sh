@@ -20,6 +20,8 @@ packages=(
   pybind11-dev python3-dev python3-numpy python3-pytest
   python3-matplotlib               # python.example_cube_figure
   python3-dask                     # python.dask_blocks
+  python3-distributed              # python.dask_cluster
+  mypy                             # python.typing
   # pip install . in a venv with no package index (install.pip_venv): venv
   # with ensurepip, and the build backend
   python3-venv python3-setuptools

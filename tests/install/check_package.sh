@@ -35,6 +35,7 @@ holds "$dev_deb" /usr/include/revareza/revareza.hpp /usr/include/revareza/versio
 python_deb=$(ls "$dir"/python3-revareza_*.deb 2>/dev/null || true)
 if [ -n "$python_deb" ]; then
   holds "$python_deb" '/usr/lib/python3/dist-packages/revareza/__init__.py' \
+    '/usr/lib/python3/dist-packages/revareza/__init__.pyi' \
     '/usr/lib/python3/dist-packages/revareza/_revareza[^/]*\.so' \
     /usr/share/doc/python3-revareza/copyright /usr/share/doc/python3-revareza/changelog.gz
 fi

@@ -2,9 +2,9 @@
 # pip in a fresh venv (with the system's site packages: numpy, setuptools,
 # Debian's pybind11 through CMake) installs revareza from a clean copy of
 # the source tree (what a clone of it holds, uncommitted changes included)
-# with no package index: the module imports and knows its version as pip
-# does, its metadata is what make install writes, and pip uninstall leaves
-# nothing of it in the venv.
+# with no package index: the module imports with its type stub and knows
+# its version as pip does, its metadata is what make install writes, and
+# pip uninstall leaves nothing of it in the venv.
 #
 #   check_pip_install.sh SOURCE_DIR PYTHON METADATA
 set -euo pipefail
@@ -28,9 +28,10 @@ pip() {
 }
 pip install --no-build-isolation --no-index --no-cache-dir "$work/source"
 (cd "$work" && env -u PYTHONPATH "$work/venv/bin/python" - "$metadata" << 'CHECK'
-import email.parser, importlib.metadata, sys
+import email.parser, importlib.metadata, pathlib, sys
 import revareza
 assert revareza.__file__.startswith(sys.prefix), revareza.__file__
+assert pathlib.Path(revareza.__file__).with_name("__init__.pyi").is_file(), "no type stub"
 assert importlib.metadata.version("revareza") == revareza.__version__
 installed = importlib.metadata.metadata("revareza")
 with open(sys.argv[1]) as file:

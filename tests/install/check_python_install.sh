@@ -31,6 +31,7 @@ for prefix in /usr /usr/local "$work/venv"; do
   init=$(cd "$work/root" && find . -path '*/revareza/__init__.py')
   directory=${init#.}
   directory=${directory%/revareza/__init__.py}
+  [ -f "$work/root$directory/revareza/__init__.pyi" ] || { echo "$prefix: no type stub beside $init"; exit 1; }
   searcher=$python
   [ "$prefix" != "$work/venv" ] || searcher=$work/venv/bin/python
   "$searcher" -c 'import sys; sys.exit(sys.argv[1] not in sys.path)' "$directory" \

@@ -319,11 +319,22 @@ def test_version_and_documentation():
     for function in (revareza.parallel_projection, revareza.perspective_projection, revareza.parallel_steps,
                      revareza.perspective_steps, revareza.orthogonal_y, revareza.project):
         assert len(function.__doc__) > 200
-    # help() and inspect.signature show what the stub declares.
+    # help() shows what the stub the build wrote declares, and inspect.signature
+    # its names and defaults.
     stub = ast.parse(pathlib.Path(revareza.__file__).with_name("__init__.pyi").read_text())
-    declared = {f.name: f"({ast.unparse(f.args)}) -> {ast.unparse(f.returns)}"
-                for f in stub.body if isinstance(f, ast.FunctionDef)}
-    assert sorted(declared) == sorted(set(revareza.__all__) - {"__version__", "Step"})
-    for name, signature in declared.items():
-        assert str(inspect.signature(getattr(revareza, name))).translate({ord("'"): None, ord(" "): None}) \
-            == signature.replace(" ", "")
+    declared = [f for f in stub.body if isinstance(f, ast.FunctionDef)]
+    assert sorted(f.name for f in declared) == sorted(set(revareza.__all__) - {"__version__", "Step"})
+    for f in declared:
+        function = getattr(revareza, f.name)
+        typed = f"{f.name}({ast.unparse(f.args)}) -> {ast.unparse(f.returns)}"
+        assert function.__doc__.split("\n", 1)[0].replace(" ", "") == typed.replace(" ", "")
+        for argument in f.args.args:
+            argument.annotation = None
+        assert str(inspect.signature(function)) == f"({ast.unparse(f.args)})"
+
+
+def test_the_package_holds_its_api_alone():
+    names = {name for name in dir(revareza) if not (name.startswith("__") and name.endswith("__"))}
+    assert names == set(revareza.__all__) - {"__version__"} | {"_revareza"}
+    assert sorted(revareza.__all__) == ["Step", "__version__", "orthogonal_y", "parallel_projection", "parallel_steps",
+                                        "perspective_projection", "perspective_steps", "project"]
