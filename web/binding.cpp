@@ -408,4 +408,6 @@ EMSCRIPTEN_BINDINGS(revareza)
     emscripten::function("memoryInUse", &memory_in_use);
     emscripten::constant("FIELD_MAX_LENGTH", static_cast<double>(revareza::FIELD_MAX_LENGTH));
     emscripten::constant("LIST_MAX_LENGTH", static_cast<double>(revareza::web::LIST_MAX_LENGTH));
+    emscripten::constant("OBJECT_MAX_POINTS", static_cast<double>(revareza::web::OBJECT_MAX_POINTS));
+    emscripten::constant("OBJECT_MAX_EDGES", static_cast<double>(revareza::web::OBJECT_MAX_EDGES));
 }

@@ -28,12 +28,14 @@ const STEP_TITLES = {
   shear: 'Cisalhamento ao longo de z: a direcao de projecao (ou a reta do centro a O) fica ao longo de z',
   perspective: 'Perspectiva: divide pela distancia ao centro',
 };
+// Why a pasted list is refused, with the module's limits.
 const LIST_PROBLEMS = {
-  numero: (p) => `${p.message}`,
+  numero: (p) => p.message,
   quantidade: (p) => (p.list === 'pontos' ? 'esperava 3 numeros (x y z)' : 'esperava 2 numeros de ponto'),
   ponto: () => 'nao ha ponto com esse numero',
-  longa: () => 'lista longa demais (100000 caracteres no maximo)',
-  muitos: (p) => (p.list === 'pontos' ? 'pontos demais (1000 no maximo)' : 'arestas demais (5000 no maximo)'),
+  longa: () => `lista longa demais (${revareza.LIST_MAX_LENGTH} caracteres no maximo)`,
+  muitos: (p) => (p.list === 'pontos' ? `pontos demais (${revareza.OBJECT_MAX_POINTS} no maximo)`
+    : `arestas demais (${revareza.OBJECT_MAX_EDGES} no maximo)`),
 };
 
 const $ = (id) => document.getElementById(id);
@@ -62,7 +64,7 @@ function fieldRow(container, prefix, name, axes) {
     label.htmlFor = id;
     label.textContent = axis;
     const input = document.createElement('input');
-    Object.assign(input, { id, type: 'text', name: id, inputMode: 'decimal', maxLength: 1000 });
+    Object.assign(input, { id, type: 'text', name: id, inputMode: 'decimal' });
     const message = document.createElement('span');
     message.className = 'mensagem';
     message.id = `${id}-mensagem`;
@@ -252,8 +254,8 @@ function update() {
     window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }));
   }
   const refusedObject = answer.object && !answer.object.points;
-  if (answer.message !== undefined || Object.keys(addressCounts).length > 0) {
-    output.result.textContent = answer.message ?? 'O endereco traz um vetor sem 3 numeros.';
+  if (answer.message !== undefined) {
+    output.result.textContent = answer.message;
     output.result.classList.add('erro');
     stale(`${output.result.textContent} Corrija o campo marcado.`);
     return;
@@ -346,6 +348,13 @@ try {
 revareza.questions().forEach((question, i) => {
   form.querySelector(`fieldset[data-nome=${VECTORS[i]}] legend`).textContent = question.trim();
 });
+// Typing stops at the module's limits (a longer text set otherwise is refused).
+for (const input of document.querySelectorAll('.campo input')) {
+  input.maxLength = revareza.FIELD_MAX_LENGTH;
+}
+for (const list of [$('objeto-pontos'), $('objeto-arestas')]) {
+  list.maxLength = revareza.LIST_MAX_LENGTH;
+}
 const edited = (event) => {
   // A vector edited is read from its fields again, the address forgotten.
   delete addressCounts[event.target.id.replace(/-[^-]+$/, '')];

@@ -255,7 +255,7 @@ export class SceneView {
   }
 
   // Looks at the points from the point's side of the plane, a little off
-  // its normal, from as far as lets them all in.
+  // its normal, from as far as lets them all in with a margin.
   frame(points, towardsPoint, x, y, normal) {
     const centre = times(points.reduce(add, [0, 0, 0]), 1 / points.length);
     const radius = Math.max(0.1, ...points.map((q) => length(sub(q, centre))));
@@ -263,7 +263,7 @@ export class SceneView {
     const view = new Vector3(...times(normal, side)).addScaledVector(new Vector3(...x), -0.6)
       .addScaledVector(new Vector3(...y), -0.9).normalize();
     const halfFov = Math.atan(Math.tan((this.camera.fov / 2) * (Math.PI / 180)) * Math.min(1, this.camera.aspect));
-    const distance = radius / Math.sin(halfFov);
+    const distance = (1.15 * radius) / Math.sin(halfFov);
     this.camera.position.set(...centre).addScaledVector(view, distance);
     this.controls.target.set(...centre);
     this.framing = true;
