@@ -224,21 +224,21 @@ const char* const LIST_PROBLEMS[] = {"", "numero", "quantidade", "ponto", "longa
 // 'tetraedro' or 'casa', centre: three texts, size: a text}) or a list
 // ({kind: 'lista', points: a text, edges: a text}). False for anything
 // else.
-bool read_object(const val& spec, ObjectReading& object, val& fields, val& problem, bool& present)
+bool read_object(const val& given, ObjectReading& object, val& fields, val& problem, bool& present)
 {
-    present = !spec.isUndefined() && !spec.isNull();
+    present = !given.isUndefined() && !given.isNull();
     if (!present) {
         return true;
     }
-    if (spec.typeOf().as<std::string>() != "object" || !spec["kind"].isString()) {
+    if (given.typeOf().as<std::string>() != "object" || !given["kind"].isString()) {
         return false;
     }
-    const std::string kind = spec["kind"].as<std::string>();
+    const std::string kind = given["kind"].as<std::string>();
     if (kind == "lista") {
         std::string points;
         std::string edges;
-        const val points_text = spec["points"];
-        const val edges_text = spec["edges"];
+        const val points_text = given["points"];
+        const val edges_text = given["edges"];
         if (!points_text.isString() || !edges_text.isString()) {
             return false;
         }
@@ -261,12 +261,12 @@ bool read_object(const val& spec, ObjectReading& object, val& fields, val& probl
     const revareza::web::Solid solid = kind == "cubo"        ? revareza::web::Solid::CUBE
                                        : kind == "tetraedro" ? revareza::web::Solid::TETRAHEDRON
                                                              : revareza::web::Solid::HOUSE;
-    const val centre = spec["centre"];
+    const val centre = given["centre"];
     if ((kind != "cubo" && kind != "tetraedro" && kind != "casa") || !centre.isArray()
         || centre["length"].as<double>() != 3.0) {
         return false;
     }
-    const val values[4] = {centre[0], centre[1], centre[2], spec["size"]};
+    const val values[4] = {centre[0], centre[1], centre[2], given["size"]};
     Field texts[4];
     for (int i = 0; i < 4; ++i) {
         if (!values[i].isString()) {
@@ -299,7 +299,7 @@ val error(const char* text)
 // why it is refused, and then the refusal (the program's message, and
 // which vector it blames), or the texts the program prints (echoes, result
 // line, matrix), the matrix's copies, steps and scene; and the object.
-val compute(const val& type_value, const val& texts, const val& object_spec)
+val compute(const val& type_value, const val& texts, const val& object_value)
 {
     if (!type_value.isNumber() || (type_value.as<double>() != 1.0 && type_value.as<double>() != 2.0)) {
         return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
@@ -321,7 +321,7 @@ val compute(const val& type_value, const val& texts, const val& object_spec)
     val object_fields = val::array();
     val object_problem = val::null();
     bool has_object = false;
-    if (!read_object(object_spec, object, object_fields, object_problem, has_object)) {
+    if (!read_object(object_value, object, object_fields, object_problem, has_object)) {
         return error("the object is {kind: 'cubo', 'tetraedro' or 'casa', centre: [3 texts], size: a text}, "
                      "{kind: 'lista', points: a text, edges: a text}, or undefined");
     }

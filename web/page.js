@@ -98,7 +98,7 @@ function fill(definition) {
 }
 
 // The object as compute() takes it, or null.
-function objectSpec() {
+function objectOfForm() {
   const kind = objectKind.value;
   if (SOLIDS.includes(kind)) {
     const [x, y, z, size] = objectFields().map((input) => input.value);
@@ -226,7 +226,7 @@ function update() {
     return;
   }
   try {
-    answer = revareza.compute(Number(type()), inputs.map((input) => input.value), objectSpec());
+    answer = revareza.compute(Number(type()), inputs.map((input) => input.value), objectOfForm());
     if (answer.error) {
       throw new Error(answer.error);
     }
@@ -246,7 +246,7 @@ function update() {
   const objectTexts = answer.object?.fields?.map((f) => f.text) ?? [];
   if (!texts.includes(null) && !objectTexts.includes(null)) {
     const vectors = Object.fromEntries(order().map((name, i) => [name, texts.slice(3 * i, 3 * i + 3)]));
-    const object = { ...objectSpec(), kind };
+    const object = { ...objectOfForm(), kind };
     if (SOLIDS.includes(kind)) {
       object.centre = objectTexts.slice(0, 3);
       object.size = objectTexts[3];
