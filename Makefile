@@ -76,12 +76,13 @@ package: $(PACKAGE)/CMakeCache.txt
 
 # The web page in build/web/, for any static server: the library compiled
 # to WebAssembly by Debian's emscripten (whose tools need NODE_PATH to find
-# Debian's node modules), and three.js from web/node_modules, which npm ci
-# installs from web/package-lock.json.
+# Debian's node modules), and the page's JavaScript with the parts of
+# three.js it uses, bundled and minified by esbuild; both from
+# web/node_modules, which npm ci installs from web/package-lock.json.
 WEB_BUILD := build/wasm
 EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
-# The page's three.js and the browser test's puppeteer-core, at the
-# versions web/package-lock.json pins.
+# The page's three.js, the bundler esbuild and the browser test's
+# puppeteer-core, at the versions web/package-lock.json pins.
 web/node_modules/.package-lock.json: web/package-lock.json
 	cd web && npm ci
 
@@ -91,11 +92,11 @@ $(WEB_BUILD)/CMakeCache.txt: web/node_modules/.package-lock.json
 web: $(WEB_BUILD)/CMakeCache.txt
 	$(EMSCRIPTEN_ENV) cmake --build --preset web -j $(JOBS)
 
-# The page on this machine only: make serve PORT=8080 for another port.
+# The page on this machine only: make serve PORT=8080 for another port. A
+# port in use is said in one line, and make fails.
 PORT ?= 8000
 serve: web
-	@echo "revareza: http://127.0.0.1:$(PORT)/ (Ctrl-C ends it)"
-	@$(PYTHON) -m http.server $(PORT) --bind 127.0.0.1 --directory build/web
+	@$(PYTHON) web/serve.py $(PORT) build/web
 
 # The 32-bit x86 build, its tests run under qemu-i386, and a comparison of
 # its output with the native program's (hence the native build first).

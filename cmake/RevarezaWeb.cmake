@@ -2,10 +2,12 @@
 # tree compiled by Debian's emscripten into <build>/wasm, the page put
 # together in <build>/web (make web does the same into build/web). On every
 # build of the native tree, so that the page's tests always see this
-# tree's library.
+# tree's library. Optimised for size: the page is downloaded, and no
+# number changes with the optimisation (the module's test compares them).
 #
 # REVAREZA_WEB_MISSING: what the page's build lacks, as Debian packages or
-# steps (empty when it is built).
+# steps (empty when it is built). REVAREZA_WEB_MODULE: the library's
+# module loader (revareza.mjs) with its revareza.wasm, as the tests load it.
 find_program(REVAREZA_EMCMAKE emcmake)
 find_program(REVAREZA_NODE node)
 set(REVAREZA_WEB_DIR "${CMAKE_BINARY_DIR}/web")
@@ -16,7 +18,8 @@ endif()
 if(NOT REVAREZA_NODE)
   list(APPEND REVAREZA_WEB_MISSING nodejs)
 endif()
-if(NOT EXISTS "${PROJECT_SOURCE_DIR}/web/node_modules/three/package.json")
+if(NOT EXISTS "${PROJECT_SOURCE_DIR}/web/node_modules/three/package.json"
+   OR NOT EXISTS "${PROJECT_SOURCE_DIR}/web/node_modules/esbuild/package.json")
   list(APPEND REVAREZA_WEB_MISSING "npm ci in web/")
 endif()
 
@@ -36,10 +39,11 @@ if(NOT REVAREZA_WEB_MISSING)
     SOURCE_DIR "${PROJECT_SOURCE_DIR}"
     BINARY_DIR "${CMAKE_BINARY_DIR}/wasm"
     CONFIGURE_COMMAND ${revareza_web_env} "${REVAREZA_EMCMAKE}" "${CMAKE_COMMAND}" -S <SOURCE_DIR> -B <BINARY_DIR>
-      -G "${CMAKE_GENERATOR}" -DCMAKE_BUILD_TYPE=Release "-DREVAREZA_WEB_DIR=${REVAREZA_WEB_DIR}"
+      -G "${CMAKE_GENERATOR}" -DCMAKE_BUILD_TYPE=MinSizeRel "-DREVAREZA_WEB_DIR=${REVAREZA_WEB_DIR}"
     BUILD_COMMAND ${revareza_web_build}
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
+  set(REVAREZA_WEB_MODULE "${CMAKE_BINARY_DIR}/wasm/web/revareza.mjs")
 else()
   message(STATUS "revareza: no web page in this build: it needs ${REVAREZA_WEB_MISSING}")
 endif()

@@ -12,9 +12,11 @@
 //                                      steps, and orthogonal_y for the
 //                                      plane's Y
 //   <revareza/text/number_input.hpp>  the number reader of the program
+//   <revareza/text/number_output.hpp> numbers with 17 significant digits
 //   <revareza/definition/...>          a projection as its user defines
 //                                      it: why some have none, the
-//                                      program's texts, reading fields
+//                                      program's texts, reading fields,
+//                                      a matrix for numpy, LaTeX, WebGL
 //   <revareza/version.hpp>             REVAREZA_VERSION_STRING
 //
 // Where does the point (1, 2, 10), seen from the origin, fall on the plane
@@ -48,7 +50,9 @@
 #include <revareza/projection/perspective_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/definition/definition.hpp>
+#include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>
 #include <revareza/definition/text_fields.hpp>
 #include <revareza/text/number_input.hpp>
+#include <revareza/text/number_output.hpp>
 #include <revareza/version.hpp>

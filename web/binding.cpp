@@ -1,20 +1,30 @@
 // The web page's binding (WebAssembly, embind): one definition as typed into
-// the page, read, checked and computed by the library (revareza::definition)
-// as the interactive dialogue reads, checks and computes it, and handed back
-// as the program's texts, the steps of its matrix and the points the page
-// draws. Every number and every text comes from the library; the page only
-// shows the texts and draws the points.
+// the page, and the object placed beside its point, read, checked and
+// computed by the library (revareza::definition) as the interactive
+// dialogue reads, checks and computes it, and handed back as the program's
+// texts, why each refused field is refused, the steps of the matrix, the
+// matrix in the forms it is copied in, and the points the page draws.
+// Every number and every text comes from the library; the page shows the
+// texts and scales the points for drawing.
+//
+// Nothing the page passes can exhaust the module: a field longer than
+// FIELD_MAX_LENGTH, or a list longer than LIST_MAX_LENGTH, is refused from
+// its length, before it is copied in; anything else than the arguments
+// compute() takes is refused with an error, and no C++ exception or
+// JavaScript one crosses it, so every handle and every allocation is freed.
+#include "web/objects.hpp"
+
+#include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>
 #include <revareza/definition/text_fields.hpp>
 #include <revareza/revareza.hpp>
+#include <revareza/text/number_output.hpp>
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
-#include <cmath>
-#include <initializer_list>
-#include <ios>
+#include <malloc.h>
+
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -24,10 +34,12 @@ namespace {
 
 using emscripten::val;
 using revareza::Definition;
+using revareza::FieldProblem;
 using revareza::HVector;
 using revareza::Matrix4;
 using revareza::ProjectionType;
 using revareza::Role;
+using revareza::web::ObjectReading;
 
 // The fields: three for each of the point, the plane's origin, X, Y, and
 // the direction of projection (type 1) or the centre (type 2).
@@ -47,13 +59,6 @@ std::string text_of(const T& value)
     return out.str();
 }
 
-std::string matrix_text(const Matrix4& m)
-{
-    std::ostringstream out;
-    revareza::print_matrix(m, out);
-    return out.str();
-}
-
 std::string result_line(const Matrix4& m, const HVector& point)
 {
     std::ostringstream out;
@@ -61,161 +66,337 @@ std::string result_line(const Matrix4& m, const HVector& point)
     return out.str();
 }
 
-// Each step: its name, its parameters by name, and its matrix as the
-// program prints a matrix.
+// A coordinate as the result line writes it.
+std::string measure_text(double v)
+{
+    std::ostringstream out;
+    revareza::write_coordinate(out, v);
+    return out.str();
+}
+
+template <typename... T>
+val array_of(const T&... items)
+{
+    val array = val::array();
+    (array.call<void>("push", items), ...);
+    return array;
+}
+
+val coordinates(const HVector& v) { return array_of(v.x(), v.y(), v.z()); }
+
+// A JavaScript string no longer than limit characters, copied in; false
+// for anything else, which is not copied.
+bool short_text(const val& value, std::size_t limit, std::string& text)
+{
+    if (!value.isString() || value["length"].as<double>() > static_cast<double>(limit)) {
+        return false;
+    }
+    text = value.as<std::string>();
+    return true;
+}
+
+// A field of the page: its text, or none for one too long (then read as
+// empty, and refused as too long).
+struct Field {
+    std::string text;
+    bool too_long = false;
+};
+
+Field field_of(const val& value)
+{
+    Field field;
+    field.too_long = !short_text(value, revareza::FIELD_MAX_LENGTH, field.text);
+    return field;
+}
+
+val field_answer(const Field& field, FieldProblem problem)
+{
+    val answer = val::object();
+    answer.set("text", field.too_long ? val::null() : val(revareza::point_decimal_text(field.text)));
+    answer.set("message", std::string(revareza::field_message(field.too_long ? FieldProblem::TOO_LONG : problem)));
+    return answer;
+}
+
+// Each step: its name, its parameters (a rotation's angle in degrees too),
+// each with 17 significant digits, and its matrix as the program prints it
+// and in column-major order.
 val steps_of(const revareza::ProjectionSteps& steps)
 {
     val list = val::array();
     for (int i = 0; i < steps.count; ++i) {
         const revareza::ProjectionStep& step = steps.step[i];
-        val parameters = val::object();
+        val parameters = val::array();
         for (int p = 0; p < revareza::parameter_count(step.kind); ++p) {
-            parameters.set(revareza::parameter_name(step.kind, p), step.parameter[p]);
+            val parameter = val::object();
+            parameter.set("name", std::string(revareza::parameter_name(step.kind, p)));
+            parameter.set("value", revareza::significant_text(step.parameter[p]));
+            if (revareza::is_rotation(step.kind)) {
+                parameter.set("degrees", revareza::significant_text(revareza::degrees(step.parameter[p])));
+            }
+            parameters.call<void>("push", parameter);
         }
         val entry = val::object();
         entry.set("name", std::string(revareza::step_name(step.kind)));
         entry.set("parameters", parameters);
-        entry.set("matrix", matrix_text(step.matrix));
+        entry.set("matrix", revareza::matrix_text(step.matrix, revareza::MatrixForm::PROGRAM));
+        entry.set("columns", revareza::matrix_text(step.matrix, revareza::MatrixForm::COLUMN_MAJOR));
         list.call<void>("push", entry);
     }
     return list;
 }
 
-val coordinates(double x, double y, double z)
+// Where the image (u, v) of the plane's frame lies in space: O + u X + v Y.
+HVector in_space(const HVector& o, const HVector& x, const HVector& y, double u, double v)
 {
-    val array = val::array();
-    array.call<void>("push", x, y, z);
-    return array;
+    return HVector(o.x() + u * x.x() + v * y.x(), o.y() + u * x.y() + v * y.y(), o.z() + u * x.z() + v * y.z(), 1.0);
 }
 
-struct Point3 {
-    double x, y, z;
-};
-
-Point3 point3(const HVector& v) { return {v.x(), v.y(), v.z()}; }
-
-val coordinates(const Point3& p) { return coordinates(p.x, p.y, p.z); }
-
-// from + t * unit
-Point3 along(const Point3& from, const HVector& unit, double t)
+// What the page draws, in space: the plane's frame as the dialogue made it
+// and its normal X x Y, the point, D or C, and the image, on the plane
+// (u, v) and in space, where the point has one.
+val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
 {
-    return {from.x + t * unit.x(), from.y + t * unit.y(), from.z + t * unit.z()};
-}
-
-// Where a lies from b along unit: dot(a - b, unit).
-double offset(const Point3& a, const Point3& b, const HVector& unit)
-{
-    return (a.x - b.x) * unit.x() + (a.y - b.y) * unit.y() + (a.z - b.z) * unit.z();
-}
-
-// The stretch of the line through base along unit that covers the offsets
-// in ts and base itself (offset 0), with a margin past base where base is
-// one of its ends.
-val stretch(const Point3& base, const HVector& unit, std::initializer_list<double> ts, double margin)
-{
-    double low = std::min(ts);
-    double high = std::max(ts);
-    low = low >= 0.0 ? -margin : low;
-    high = high <= 0.0 ? margin : high;
-    val ends = val::array();
-    ends.call<void>("push", coordinates(along(base, unit, low)), coordinates(along(base, unit, high)));
-    return ends;
-}
-
-// What the page draws, in world coordinates: the plane's frame as the
-// dialogue made it and its normal X x Y, the point, D or C, the image on
-// the plane when it is a point, the half side of a square patch of the
-// plane around O and the image, and the projector's two ends. The
-// projector runs along the line through the point and its image, covering
-// both (and C), and goes a little past the image, through the plane, where
-// the image is an end.
-val scene(int type, const HVector& origin, const HVector& x, const HVector& y, const HVector& point,
-          const HVector& last, const HVector& image)
-{
-    const Point3 o = point3(origin);
-    const Point3 p = point3(point);
-    const bool image_is_point = image.w() == 1.0;
-    const double u = image_is_point ? image.x() : 0.0;
-    const double v = image_is_point ? image.y() : 0.0;
-    const Point3 on_plane = {o.x + u * x.x() + v * y.x(), o.y + u * x.y() + v * y.y(),
-                             o.z + u * x.z() + v * y.z()};
-    const double reach = revareza::norm(HVector(p.x - o.x, p.y - o.y, p.z - o.z, 1.0)); // |p - o|
-    double half_side = 1.25 * std::max({std::fabs(u), std::fabs(v), 0.5 * reach});
-    if (half_side == 0.0) {
-        half_side = 1.0;
-    }
-    const double margin = 0.25 * half_side;
-
-    val drawing = val::object();
-    drawing.set("origin", coordinates(o));
-    drawing.set("xAxis", coordinates(point3(x)));
-    drawing.set("yAxis", coordinates(point3(y)));
-    drawing.set("normal", coordinates(point3(revareza::cross(x, y))));
-    drawing.set("point", coordinates(p));
-    drawing.set("halfSide", half_side);
-    drawing.set("image", image_is_point ? coordinates(on_plane) : val::null());
-    if (type == 1) {
-        drawing.set("direction", coordinates(point3(last)));
-        drawing.set("projector", stretch(on_plane, last, {offset(p, on_plane, last), 0.0}, margin));
+    val scene = val::object();
+    scene.set("origin", coordinates(d.origin));
+    scene.set("xAxis", coordinates(d.x));
+    scene.set("yAxis", coordinates(y));
+    scene.set("normal", coordinates(revareza::cross(d.x, y)));
+    scene.set("point", coordinates(d.point));
+    if (d.type == ProjectionType::PARALLEL) {
+        scene.set("direction", coordinates(d.direction));
     } else {
-        const Point3 c = point3(last);
-        drawing.set("centre", coordinates(c));
-        const HVector towards_point(p.x - c.x, p.y - c.y, p.z - c.z, 0.0);
-        if (image_is_point) {
-            drawing.set("projector", stretch(on_plane, towards_point,
-                                             {offset(p, on_plane, towards_point),
-                                              offset(c, on_plane, towards_point), 0.0},
-                                             margin));
-        } else {
-            // The line from C through the point runs parallel to the plane.
-            drawing.set("projector", stretch(c, towards_point, {offset(p, c, towards_point) + margin}, 0.0));
-        }
+        scene.set("centre", coordinates(d.centre));
     }
-    return drawing;
+    const HVector image = m * d.point;
+    const bool has_image = revareza::image_weight(m, d.point) != 0.0;
+    scene.set("plane", has_image ? array_of(image.x(), image.y()) : val::null());
+    scene.set("image", has_image ? coordinates(in_space(d.origin, d.x, y, image.x(), image.y())) : val::null());
+    return scene;
 }
 
-// One definition: type 1 (parallel) or 2 (perspective) and the fifteen
-// field texts. The answer holds either an error (a call the page should
-// never make), or the refusal (the program's message, and which vector it
-// blames), or the texts the program prints (echoes, result line, matrix),
-// the steps of the matrix and the scene.
-val compute(int type, const val& texts)
+// The object's points, their texts (17 digits, as a program reads them
+// back) and, under the definition's matrix where it has one, their images
+// on the plane and in space, the program's result line for each, and which
+// lie behind the centre.
+val object_points(const ObjectReading& object, const Definition* d, const HVector& y, const Matrix4& m)
+{
+    val points = val::array();
+    val texts = val::array();
+    val plane = val::array();
+    val images = val::array();
+    val results = val::array();
+    val behind = val::array();
+    for (const HVector& p : object.points) {
+        points.call<void>("push", coordinates(p));
+        texts.call<void>("push", revareza::significant_text(p.x()) + " " + revareza::significant_text(p.y()) + " "
+                                     + revareza::significant_text(p.z()));
+        if (d == nullptr) {
+            continue;
+        }
+        const HVector image = m * p;
+        const bool has_image = revareza::image_weight(m, p) != 0.0;
+        plane.call<void>("push", has_image ? array_of(image.x(), image.y()) : val::null());
+        images.call<void>("push",
+                          has_image ? coordinates(in_space(d->origin, d->x, y, image.x(), image.y())) : val::null());
+        results.call<void>("push", result_line(m, p));
+        behind.call<void>("push", revareza::behind_centre(m, p));
+    }
+    val edges = val::array();
+    for (const revareza::web::Edge& e : object.edges) {
+        edges.call<void>("push", array_of(e.from, e.to));
+    }
+    val answer = val::object();
+    answer.set("points", points);
+    answer.set("texts", texts);
+    answer.set("edges", edges);
+    if (d != nullptr) {
+        answer.set("plane", plane);
+        answer.set("images", images);
+        answer.set("results", results);
+        answer.set("behind", behind);
+    }
+    return answer;
+}
+
+const char* const LIST_PROBLEMS[] = {"", "numero", "quantidade", "ponto", "longa", "muitos"};
+
+// The object the page places: nothing, a solid ({kind: 'cubo',
+// 'tetraedro' or 'casa', centre: three texts, size: a text}) or a list
+// ({kind: 'lista', points: a text, edges: a text}). False for anything
+// else.
+bool read_object(const val& given, ObjectReading& object, val& fields, val& problem, bool& present)
+{
+    present = !given.isUndefined() && !given.isNull();
+    if (!present) {
+        return true;
+    }
+    if (given.typeOf().as<std::string>() != "object" || !given["kind"].isString()) {
+        return false;
+    }
+    const std::string kind = given["kind"].as<std::string>();
+    if (kind == "lista") {
+        std::string points;
+        std::string edges;
+        const val points_text = given["points"];
+        const val edges_text = given["edges"];
+        if (!points_text.isString() || !edges_text.isString()) {
+            return false;
+        }
+        const bool fit = short_text(points_text, revareza::web::LIST_MAX_LENGTH, points)
+                         && short_text(edges_text, revareza::web::LIST_MAX_LENGTH, edges);
+        object = fit ? revareza::web::read_point_list(points, edges) : ObjectReading();
+        if (!fit) {
+            object.list_problem = revareza::web::ListProblem::TOO_LONG;
+            object.in_edges = points_text["length"].as<double>() <= revareza::web::LIST_MAX_LENGTH;
+        }
+        if (object.list_problem != revareza::web::ListProblem::NONE) {
+            problem = val::object();
+            problem.set("reason", std::string(LIST_PROBLEMS[static_cast<int>(object.list_problem)]));
+            problem.set("list", std::string(object.in_edges ? "arestas" : "pontos"));
+            problem.set("line", object.line);
+            problem.set("message", std::string(revareza::field_message(object.number)));
+        }
+        return true;
+    }
+    const revareza::web::Solid solid = kind == "cubo"        ? revareza::web::Solid::CUBE
+                                       : kind == "tetraedro" ? revareza::web::Solid::TETRAHEDRON
+                                                             : revareza::web::Solid::HOUSE;
+    const val centre = given["centre"];
+    if ((kind != "cubo" && kind != "tetraedro" && kind != "casa") || !centre.isArray()
+        || centre["length"].as<double>() != 3.0) {
+        return false;
+    }
+    const val values[4] = {centre[0], centre[1], centre[2], given["size"]};
+    Field texts[4];
+    for (int i = 0; i < 4; ++i) {
+        if (!values[i].isString()) {
+            return false;
+        }
+        texts[i] = field_of(values[i]);
+    }
+    const std::string_view centre_texts[3] = {texts[0].text, texts[1].text, texts[2].text};
+    object = revareza::web::read_solid(solid, centre_texts, texts[3].text);
+    for (int i = 0; i < 4; ++i) {
+        fields.call<void>("push", field_answer(texts[i], object.field[i]));
+    }
+    if (object.size_not_positive) {
+        problem = val::object();
+        problem.set("reason", std::string("tamanho"));
+    }
+    return true;
+}
+
+val error(const char* text)
 {
     val answer = val::object();
-    if ((type != 1 && type != 2) || texts["length"].as<int>() != FIELD_COUNT) {
-        answer.set("error", std::string("compute takes the type 1 or 2 and fifteen texts"));
-        return answer;
+    answer.set("error", std::string(text));
+    return answer;
+}
+
+// One definition: type 1 (parallel) or 2 (perspective), the fifteen field
+// texts, and the object or undefined. The answer holds either an error (a
+// call the page never makes), or each field's text for the address and
+// why it is refused, and then the refusal (the program's message, and
+// which vector it blames), or the texts the program prints (echoes, result
+// line, matrix), the matrix's copies, steps and scene; and the object.
+val compute(const val& type_value, const val& texts, const val& object_value)
+{
+    if (!type_value.isNumber() || (type_value.as<double>() != 1.0 && type_value.as<double>() != 2.0)) {
+        return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
     }
-    std::string fields[FIELD_COUNT];
+    if (!texts.isArray() || texts["length"].as<double>() != FIELD_COUNT) {
+        return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
+    }
+    Field fields[FIELD_COUNT];
     std::string_view views[FIELD_COUNT];
     for (int i = 0; i < FIELD_COUNT; ++i) {
-        fields[i] = texts[i].as<std::string>();
-        views[i] = fields[i];
+        const val text = texts[i];
+        if (!text.isString()) {
+            return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
+        }
+        fields[i] = field_of(text);
+        views[i] = fields[i].text;
     }
-    const ProjectionType projection = static_cast<ProjectionType>(type);
+    ObjectReading object;
+    val object_fields = val::array();
+    val object_problem = val::null();
+    bool has_object = false;
+    if (!read_object(object_value, object, object_fields, object_problem, has_object)) {
+        return error("the object is {kind: 'cubo', 'tetraedro' or 'casa', centre: [3 texts], size: a text}, "
+                     "{kind: 'lista', points: a text, edges: a text}, or undefined");
+    }
+
+    const ProjectionType projection = type_value.as<double>() == 1.0 ? ProjectionType::PARALLEL
+                                                                      : ProjectionType::PERSPECTIVE;
     const revareza::DefinitionReading reading = revareza::read_definition(projection, views);
-    if (reading.problem != revareza::Problem::NONE) {
+    val answer = val::object();
+    val field_answers = val::array();
+    for (int i = 0; i < FIELD_COUNT; ++i) {
+        field_answers.call<void>("push", field_answer(fields[i], reading.field[i]));
+    }
+    answer.set("fields", field_answers);
+
+    const Definition& d = reading.definition;
+    const HVector y = revareza::orthogonal_y(d.x, d.y);
+    const revareza::ProjectionSteps steps = revareza::projection_steps(d);
+    const Matrix4 m = revareza::product(steps);
+    const bool refused = reading.problem != revareza::Problem::NONE;
+    if (has_object) {
+        val object_answer = object.refused() ? val::object() : object_points(object, refused ? nullptr : &d, y, m);
+        object_answer.set("fields", object_fields);
+        object_answer.set("problem", object_problem);
+        answer.set("object", object_answer);
+    }
+    if (refused) {
         answer.set("message", std::string(revareza::problem_message(reading.problem, reading.role)));
         answer.set("refusedVector", vector_index(reading.role));
         return answer;
     }
 
-    const Definition& d = reading.definition;
-    val echoes = val::array();
-    echoes.call<void>("push", text_of(revareza::echo(d.x)), text_of(revareza::y_echo(d.x, d.y)));
+    val echoes = array_of(text_of(revareza::echo(d.x)), text_of(revareza::y_echo(d.x, d.y)));
     if (projection == ProjectionType::PARALLEL) {
         echoes.call<void>("push", text_of(revareza::echo(d.direction)));
     }
-    const revareza::ProjectionSteps steps = revareza::projection_steps(d);
-    const Matrix4 m = revareza::product(steps);
-    const HVector y = revareza::orthogonal_y(d.x, d.y);
-    const HVector last = projection == ProjectionType::PARALLEL ? d.direction : d.centre;
+    const HVector image = m * d.point;
+    const bool has_image = revareza::image_weight(m, d.point) != 0.0;
+    val copies = val::object();
+    copies.set("programa", revareza::matrix_text(m, revareza::MatrixForm::PROGRAM));
+    copies.set("numpy", revareza::matrix_text(m, revareza::MatrixForm::NUMPY));
+    copies.set("latex", revareza::matrix_text(m, revareza::MatrixForm::LATEX));
+    copies.set("colunas", revareza::matrix_text(m, revareza::MatrixForm::COLUMN_MAJOR));
+    const HVector normal = revareza::cross(d.x, y);
+    val measures = val::null();
+    if (has_image) {
+        measures = val::object();
+        measures.set("x", measure_text(image.x()));
+        measures.set("y", measure_text(image.y()));
+    }
     answer.set("echoes", echoes);
     answer.set("result", result_line(m, d.point));
-    answer.set("matrix", matrix_text(m));
+    answer.set("matrix", copies["programa"]);
+    answer.set("copies", copies);
     answer.set("steps", steps_of(steps));
-    answer.set("scene", scene(type, d.origin, d.x, y, d.point, last, m * d.point));
+    answer.set("normal", array_of(revareza::significant_text(normal.x()), revareza::significant_text(normal.y()),
+                                  revareza::significant_text(normal.z())));
+    answer.set("note", std::string(revareza::behind_centre(m, d.point) ? revareza::BEHIND_CENTRE_NOTE : ""));
+    answer.set("measures", measures);
+    answer.set("scene", scene_of(d, y, m));
     return answer;
+}
+
+// The questions the program asks, in the page's order of vectors: the
+// point, the origin, X, Y, the direction and the centre.
+val questions()
+{
+    return array_of(std::string(revareza::question(Role::POINT)), std::string(revareza::question(Role::ORIGIN)),
+                    std::string(revareza::question(Role::X)), std::string(revareza::question(Role::Y)),
+                    std::string(revareza::question(Role::DIRECTION)), std::string(revareza::question(Role::CENTRE)));
+}
+
+// Bytes of the module's heap in use: the tests watch it stay flat.
+double memory_in_use()
+{
+    return static_cast<double>(mallinfo().uordblks);
 }
 
 } // namespace
@@ -223,4 +404,10 @@ val compute(int type, const val& texts)
 EMSCRIPTEN_BINDINGS(revareza)
 {
     emscripten::function("compute", &compute);
+    emscripten::function("questions", &questions);
+    emscripten::function("memoryInUse", &memory_in_use);
+    emscripten::constant("FIELD_MAX_LENGTH", static_cast<double>(revareza::FIELD_MAX_LENGTH));
+    emscripten::constant("LIST_MAX_LENGTH", static_cast<double>(revareza::web::LIST_MAX_LENGTH));
+    emscripten::constant("OBJECT_MAX_POINTS", static_cast<double>(revareza::web::OBJECT_MAX_POINTS));
+    emscripten::constant("OBJECT_MAX_EDGES", static_cast<double>(revareza::web::OBJECT_MAX_EDGES));
 }

@@ -1,273 +1,370 @@
-// The page: the form and the address hold one definition; the library
-// (revareza.wasm) reads and computes it and gives back the program's texts
-// and the points to draw; three.js draws them. No number is computed or
-// formatted here.
-import * as THREE from 'three';
-import { OrbitControls } from 'three/addons/controls/OrbitControls.js';
+// The page: the form and the address hold one definition and an object;
+// the library (revareza.wasm) reads and computes them and gives back the
+// program's texts, why each refused field is refused, the steps of the
+// matrix, its copies and the points to draw. This file formats no number:
+// it shows the library's texts and scales its points for drawing.
 import createRevareza from './revareza.mjs';
+import { VECTORS, SOLIDS, addressOf, readAddress } from './page/address.js';
+import { drawPlane, emptyPlane, svgFile } from './page/plane_view.js';
+import { SceneView } from './page/scene_view.js';
 
-const VECTORS = ['ponto', 'origem', 'x', 'y', 'direcao', 'centro'];
-// The README's example: the point (1, 2, 10) seen from the origin on the plane z = 5.
+// The README's example: the point (1, 2, 10) seen from the origin on the
+// plane z = 5.
 const EXAMPLE = {
-  tipo: '2', ponto: ['1', '2', '10'], origem: ['0', '0', '5'], x: ['1', '0', '0'],
-  y: ['0', '1', '0'], direcao: ['0', '0', '1'], centro: ['0', '0', '0'],
+  tipo: '2',
+  vectors: {
+    ponto: ['1', '2', '10'], origem: ['0', '0', '5'], x: ['1', '0', '0'], y: ['0', '1', '0'],
+    direcao: ['0', '0', '1'], centro: ['0', '0', '0'],
+  },
+  object: { kind: '', centre: ['0', '0', '0'], size: '1', points: '', edges: '' },
 };
-// Colours of the drawing, named in the legend (style.css has the same).
-const COLOURS = {
-  background: 0xffffff, plane: 0x3d7fd6, xAxis: 0xd62828, yAxis: 0x2a9d3c, origin: 0x222222,
-  point: 0xf08c00, image: 0xc2189a, centre: 0x5b3fa8, projector: 0x555555,
+const AXES = ['x', 'y', 'z'];
+const STEP_TITLES = {
+  translation: 'Translacao por -O: a origem do plano vai para a origem',
+  translation_centre: 'Translacao por -C: o centro vai para a origem',
+  rotation_y: 'Rotacao em torno de y',
+  rotation_z: 'Rotacao em torno de z: X vai para o eixo x',
+  rotation_x: 'Rotacao em torno de x: Y vai para o eixo y',
+  shear: 'Cisalhamento ao longo de z: a direcao de projecao (ou a reta do centro a O) fica ao longo de z',
+  perspective: 'Perspectiva: divide pela distancia ao centro',
+};
+// Why a pasted list is refused, with the module's limits.
+const LIST_PROBLEMS = {
+  numero: (p) => p.message,
+  quantidade: (p) => (p.list === 'pontos' ? 'esperava 3 numeros (x y z)' : 'esperava 2 numeros de ponto'),
+  ponto: () => 'nao ha ponto com esse numero',
+  longa: () => `lista longa demais (${revareza.LIST_MAX_LENGTH} caracteres no maximo)`,
+  muitos: (p) => (p.list === 'pontos' ? `pontos demais (${revareza.OBJECT_MAX_POINTS} no maximo)`
+    : `arestas demais (${revareza.OBJECT_MAX_EDGES} no maximo)`),
 };
 
-const form = document.getElementById('definicao');
+const $ = (id) => document.getElementById(id);
+const form = $('definicao');
 const output = {
-  echoes: document.getElementById('ecos'),
-  result: document.getElementById('resultado'),
-  matrix: document.getElementById('matriz'),
-  nothingDrawn: document.getElementById('sem-desenho'),
+  result: $('resultado'), note: $('nota'), echoes: $('ecos'), matrix: $('matriz'), steps: $('passos'),
+  plane: $('plano'), measures: $('medidas'), copy: $('copia'), failure: $('aviso-falha'),
 };
+const objectKind = $('objeto-tipo');
 
-// Three fields, x, y and z, for each vector, with their labels.
-for (const fieldset of form.querySelectorAll('fieldset.vetor')) {
-  for (const axis of ['x', 'y', 'z']) {
-    const id = `${fieldset.dataset.nome}-${axis}`;
+// A row of fields (x, y and z of a vector, or one number) after a letter
+// or word that names it, with a message beneath each field.
+function fieldRow(container, prefix, name, axes) {
+  const grid = document.createElement('div');
+  grid.className = 'campos';
+  const sigla = document.createElement('span');
+  sigla.className = 'sigla';
+  sigla.textContent = name;
+  sigla.setAttribute('aria-hidden', 'true');
+  grid.append(sigla);
+  for (const axis of axes) {
+    const id = `${prefix}-${axis}`;
+    const cell = document.createElement('span');
+    cell.className = 'campo';
     const label = document.createElement('label');
     label.htmlFor = id;
     label.textContent = axis;
     const input = document.createElement('input');
-    input.id = id;
-    input.type = 'text';
-    input.name = id;
-    input.size = 6;
-    fieldset.append(label, input);
+    Object.assign(input, { id, type: 'text', name: id, inputMode: 'decimal' });
+    const message = document.createElement('span');
+    message.className = 'mensagem';
+    message.id = `${id}-mensagem`;
+    input.setAttribute('aria-describedby', message.id);
+    cell.append(label, input, message);
+    grid.append(cell);
   }
+  container.append(grid);
 }
+for (const fieldset of form.querySelectorAll('fieldset.vetor')) {
+  fieldRow(fieldset, fieldset.dataset.nome, fieldset.dataset.sigla, AXES);
+}
+fieldRow($('objeto-solido'), 'objeto-centro', 'centro', AXES);
+fieldRow($('objeto-solido'), 'objeto', '', ['tamanho']);
 
-const fields = (name) => ['x', 'y', 'z'].map((axis) => document.getElementById(`${name}-${axis}`));
+const fields = (name) => AXES.map((axis) => $(`${name}-${axis}`));
+const objectFields = () => [...fields('objeto-centro'), $('objeto-tamanho')];
 const type = () => form.elements.tipo.value;
-const lastVector = () => (type() === '1' ? 'direcao' : 'centro');
-
-const decoded = (text) => {
-  try {
-    return decodeURIComponent(text);
-  } catch {
-    return text; // a lone %: the field shows it, and the reader refuses it
-  }
-};
-
-// The address's query: tipo=1&ponto=1,2,10&...; each number's text is
-// encoded on its own, so that a comma typed into a field stays in it.
-function readAddress() {
-  const definition = structuredClone(EXAMPLE);
-  for (const pair of window.location.search.slice(1).split('&')) {
-    const [key, value] = pair.split('=', 2);
-    if (key === 'tipo' && (value === '1' || value === '2')) {
-      definition.tipo = value;
-    } else if (VECTORS.includes(key) && value !== undefined) {
-      const parts = value.split(',').map(decoded);
-      definition[key] = [0, 1, 2].map((i) => parts[i] ?? '');
-    }
-  }
-  return definition;
-}
-
-function writeAddress() {
-  const vectors = VECTORS.filter((name) => name !== (type() === '1' ? 'centro' : 'direcao'));
-  const query = [`tipo=${type()}`].concat(vectors.map(
-    (name) => `${name}=${fields(name).map((input) => encodeURIComponent(input.value)).join(',')}`));
-  window.history.replaceState(null, '', `?${query.join('&')}`);
-}
+const order = () => ['ponto', 'origem', 'x', 'y', type() === '1' ? 'direcao' : 'centro'];
 
 function fill(definition) {
-  form.elements.tipo.value = definition.tipo;
+  form.elements.tipo.value = definition.tipo ?? '';
   for (const name of VECTORS) {
-    fields(name).forEach((input, i) => { input.value = definition[name][i]; });
+    fields(name).forEach((input, i) => { input.value = definition.vectors[name][i]; });
+  }
+  const { object } = definition;
+  objectKind.value = object.kind;
+  objectFields().forEach((input, i) => { input.value = i < 3 ? object.centre[i] : object.size; });
+  $('objeto-pontos').value = object.points;
+  $('objeto-arestas').value = object.edges;
+}
+
+// The object as compute() takes it, or null.
+function objectOfForm() {
+  const kind = objectKind.value;
+  if (SOLIDS.includes(kind)) {
+    const [x, y, z, size] = objectFields().map((input) => input.value);
+    return { kind, centre: [x, y, z], size };
+  }
+  if (kind === 'lista') {
+    return { kind, points: $('objeto-pontos').value, edges: $('objeto-arestas').value };
+  }
+  return null;
+}
+
+// Vectors whose numbers in the address were not three, until edited.
+let addressCounts = {};
+
+// Each field's message; the fields refused marked, or the whole vector
+// where the vector is refused as a whole (a zero direction, Y along X...).
+function showFieldMessages(inputs, answers, refusedVector) {
+  const messages = inputs.map((_, i) => answers?.[i]?.message ?? '');
+  const whole = refusedVector !== undefined && messages.slice(3 * refusedVector, 3 * refusedVector + 3).every((m) => m === '');
+  inputs.forEach((input, i) => {
+    $(`${input.id}-mensagem`).textContent = messages[i];
+    input.toggleAttribute('aria-invalid', messages[i] !== '' || (whole && Math.floor(i / 3) === refusedVector));
+  });
+}
+
+// The address count's words, in place of the library's for the vector's
+// last field.
+function showAddressCounts() {
+  for (const [name, count] of Object.entries(addressCounts)) {
+    const last = name === 'objeto-centro' ? $('objeto-centro-z') : fields(name)[2];
+    $(`${last.id}-mensagem`).textContent = `o endereco traz ${count} numero${count === 1 ? '' : 's'}, nao 3`;
+    last.setAttribute('aria-invalid', '');
   }
 }
 
-// The drawing ------------------------------------------------------------
-
-const canvas = document.getElementById('vista');
-// The picture stays in the canvas after display, so that it can be saved or copied.
-const renderer = new THREE.WebGLRenderer({ canvas, antialias: true, preserveDrawingBuffer: true });
-renderer.setPixelRatio(window.devicePixelRatio);
-const scene = new THREE.Scene();
-scene.background = new THREE.Color(COLOURS.background);
-const camera = new THREE.PerspectiveCamera(40, 1, 0.01, 1000);
-camera.up.set(0, 0, 1);
-// One render per frame however many changes asked for one.
-let renderPending = false;
-const render = () => {
-  if (!renderPending) {
-    renderPending = true;
-    requestAnimationFrame(() => {
-      renderPending = false;
-      renderer.render(scene, camera);
-    });
+// What the page shows of the last answer when it is not this definition's:
+// nothing of it as current.
+function stale(reason) {
+  output.echoes.textContent = '';
+  output.matrix.textContent = '';
+  output.note.textContent = '';
+  output.measures.textContent = '';
+  output.copy.value = '';
+  document.body.classList.add('recusada');
+  for (const button of document.querySelectorAll('button[data-forma], #ortogonal')) {
+    button.disabled = true;
   }
-};
-const controls = new OrbitControls(camera, canvas);
-controls.listenToKeyEvents(canvas);
-controls.addEventListener('change', render);
-const drawn = new THREE.Group();
-scene.add(drawn);
-
-const vector3 = (a) => new THREE.Vector3(a[0], a[1], a[2]);
-
-function dot(at, colour, radius) {
-  const mesh = new THREE.Mesh(new THREE.SphereGeometry(radius, 24, 16),
-    new THREE.MeshBasicMaterial({ color: colour }));
-  mesh.position.copy(vector3(at));
-  return mesh;
+  noDrawing(reason);
+  emptyPlane(output.plane, reason);
 }
 
-function label(text, at, colour, size) {
-  const board = document.createElement('canvas');
-  board.width = 128;
-  board.height = 64;
-  const context = board.getContext('2d');
-  context.font = 'bold 44px sans-serif';
-  context.fillStyle = `#${colour.toString(16).padStart(6, '0')}`;
-  context.textBaseline = 'middle';
-  context.fillText(text, 8, 32);
-  const texture = new THREE.CanvasTexture(board);
-  texture.colorSpace = THREE.SRGBColorSpace;
-  const sprite = new THREE.Sprite(new THREE.SpriteMaterial({ map: texture, depthTest: false }));
-  sprite.scale.set(size * 2, size, 1);
-  sprite.center.set(-0.1, -0.1);
-  sprite.position.copy(vector3(at));
-  return sprite;
+// Nothing in the 3D view, and why, over it.
+function noDrawing(reason) {
+  view?.clear();
+  $('sem-desenho').textContent = reason;
+  $('sem-desenho').hidden = false;
 }
-
-function line(from, to, colour) {
-  const geometry = new THREE.BufferGeometry().setFromPoints([vector3(from), vector3(to)]);
-  return new THREE.Line(geometry, new THREE.LineBasicMaterial({ color: colour }));
-}
-
-function clearDrawing() {
-  for (const object of [...drawn.children]) {
-    object.traverse((part) => {
-      part.geometry?.dispose();
-      part.material?.map?.dispose();
-      part.material?.dispose();
-    });
-    drawn.remove(object);
-  }
-}
-
-// Everything the library gave, as three.js objects; then the camera frames
-// them, looking from the same side of the plane as the point.
-function draw(s) {
-  const h = s.halfSide;
-  const plane = new THREE.Mesh(new THREE.PlaneGeometry(2 * h, 2 * h),
-    new THREE.MeshBasicMaterial({
-      color: COLOURS.plane, transparent: true, opacity: 0.35, side: THREE.DoubleSide, depthWrite: false,
-    }));
-  plane.matrixAutoUpdate = false;
-  plane.matrix.makeBasis(vector3(s.xAxis), vector3(s.yAxis), vector3(s.normal)).setPosition(vector3(s.origin));
-  const edge = new THREE.LineSegments(new THREE.EdgesGeometry(plane.geometry),
-    new THREE.LineBasicMaterial({ color: COLOURS.plane }));
-  edge.matrixAutoUpdate = false;
-  edge.matrix.copy(plane.matrix);
-  const r = 0.035 * h;
-  const origin = vector3(s.origin);
-  drawn.add(plane, edge,
-    new THREE.ArrowHelper(vector3(s.xAxis), origin, 0.6 * h, COLOURS.xAxis, 0.12 * h, 0.06 * h),
-    new THREE.ArrowHelper(vector3(s.yAxis), origin, 0.6 * h, COLOURS.yAxis, 0.12 * h, 0.06 * h),
-    line(s.projector[0], s.projector[1], COLOURS.projector),
-    dot(s.origin, COLOURS.origin, 0.6 * r), label('O', s.origin, COLOURS.origin, 0.16 * h),
-    dot(s.point, COLOURS.point, r), label('P', s.point, COLOURS.point, 0.16 * h));
-  const xTip = origin.clone().addScaledVector(vector3(s.xAxis), 0.6 * h);
-  const yTip = origin.clone().addScaledVector(vector3(s.yAxis), 0.6 * h);
-  drawn.add(label('X', xTip.toArray(), COLOURS.xAxis, 0.16 * h), label('Y', yTip.toArray(), COLOURS.yAxis, 0.16 * h));
-  if (s.image) {
-    drawn.add(dot(s.image, COLOURS.image, r), label("P'", s.image, COLOURS.image, 0.16 * h));
-  }
-  if (s.centre) {
-    drawn.add(dot(s.centre, COLOURS.centre, r), label('C', s.centre, COLOURS.centre, 0.16 * h));
-  }
-  frame(s);
-}
-
-function frame(s) {
-  const box = new THREE.Box3().setFromObject(drawn);
-  const sphere = box.getBoundingSphere(new THREE.Sphere());
-  const normal = vector3(s.normal);
-  const towardsPoint = vector3(s.point).sub(vector3(s.origin));
-  const side = towardsPoint.dot(normal) < 0 ? -1 : 1;
-  // Oblique: from the point's side of the plane, a little off its normal.
-  const view = normal.multiplyScalar(side).add(vector3(s.xAxis).multiplyScalar(-0.6))
-    .add(vector3(s.yAxis).multiplyScalar(-0.9)).normalize();
-  // The sphere round the scene fits the narrower of the two fields of view.
-  const halfFov = Math.atan(Math.tan(THREE.MathUtils.degToRad(camera.fov / 2)) * Math.min(1, camera.aspect));
-  const distance = sphere.radius / Math.sin(halfFov);
-  camera.position.copy(sphere.center).addScaledVector(view, distance);
-  camera.near = distance / 100;
-  camera.far = distance * 10;
-  camera.updateProjectionMatrix();
-  controls.target.copy(sphere.center);
-  controls.update();
-}
-
-let shown = null; // the scene drawn, framed again when the canvas changes size
-
-function resize() {
-  const width = canvas.clientWidth;
-  const height = canvas.clientHeight;
-  renderer.setSize(width, height, false);
-  camera.aspect = width / height;
-  camera.updateProjectionMatrix();
-  if (shown) {
-    frame(shown);
-  }
-  render();
-}
-
-const finite = (value) => (Array.isArray(value) ? value.every(finite)
-  : value === null || typeof value !== 'number' || Number.isFinite(value));
-
-// The page's one computation ---------------------------------------------
 
 let revareza = null;
+let view = null;
+let answer = null;
 
-function update() {
-  for (const fieldset of form.querySelectorAll('fieldset.vetor')) {
-    fieldset.hidden = fieldset.dataset.tipo !== undefined && fieldset.dataset.tipo !== type();
-  }
-  for (const input of form.querySelectorAll('input[type=text]')) {
-    input.removeAttribute('aria-invalid');
-  }
-  writeAddress();
-  const order = ['ponto', 'origem', 'x', 'y', lastVector()];
-  const answer = revareza.compute(Number(type()), order.flatMap((name) => fields(name).map((input) => input.value)));
-  clearDrawing();
-  shown = null;
-  let drawable = false;
-  if (answer.message) {
-    // As the program refuses it: its message, no matrix, nothing drawn.
-    output.echoes.textContent = '';
-    output.result.textContent = answer.message;
-    output.result.classList.add('erro');
-    output.matrix.textContent = '';
-    fields(order[answer.refusedVector]).forEach((input) => input.setAttribute('aria-invalid', 'true'));
-  } else {
-    output.echoes.textContent = answer.echoes.join('\n');
-    output.result.textContent = answer.result;
-    output.result.classList.remove('erro');
-    output.matrix.textContent = answer.matrix;
-    drawable = Object.values(answer.scene).every(finite);
-    if (drawable) {
-      shown = answer.scene;
-      draw(shown);
-    }
-  }
-  output.nothingDrawn.hidden = drawable;
-  render();
+function showSteps(steps) {
+  output.steps.replaceChildren(...steps.map((step) => {
+    const item = document.createElement('li');
+    const title = document.createElement('h3');
+    const perspective = step.name === 'translation' && steps.length === 6;
+    title.textContent = `${STEP_TITLES[perspective ? 'translation_centre' : step.name]} `;
+    const name = document.createElement('code');
+    name.textContent = step.name;
+    title.append(name);
+    const parameters = document.createElement('p');
+    parameters.className = 'parametros';
+    parameters.textContent = step.parameters.map((p) => (p.degrees === undefined ? `${p.name} = ${p.value}`
+      : `${p.name} = ${p.value} rad = ${p.degrees} graus`)).join('; ');
+    const matrix = document.createElement('pre');
+    matrix.textContent = step.matrix;
+    matrix.dataset.colunas = step.columns;
+    item.append(title, parameters, matrix);
+    return item;
+  }));
 }
 
-fill(readAddress());
-revareza = await createRevareza();
-form.addEventListener('input', update);
+function showObject(object) {
+  const body = $('objeto-tabela').querySelector('tbody');
+  const message = $('objeto-mensagem');
+  message.textContent = '';
+  if (object?.problem) {
+    const p = object.problem;
+    message.textContent = p.reason === 'tamanho' ? ''
+      : `${p.list === 'pontos' ? 'Pontos' : 'Arestas'}${p.line ? `, linha ${p.line}` : ''}: ${LIST_PROBLEMS[p.reason](p)}`;
+  }
+  showFieldMessages(objectFields(), object?.fields);
+  if (object?.problem?.reason === 'tamanho') {
+    $('objeto-tamanho-mensagem').textContent = 'o tamanho deve ser maior que 0';
+    $('objeto-tamanho').setAttribute('aria-invalid', '');
+  }
+  const rows = (object?.texts ?? []).map((text, i) => {
+    const row = document.createElement('tr');
+    for (const cell of [String(i + 1), text, object.results?.[i] ?? '']) {
+      const td = document.createElement('td');
+      td.textContent = cell;
+      row.append(td);
+    }
+    return row;
+  });
+  body.replaceChildren(...rows);
+}
+
+function update() {
+  for (const fieldset of form.querySelectorAll('fieldset.vetor[data-tipo]')) {
+    fieldset.hidden = fieldset.dataset.tipo !== type();
+  }
+  const kind = objectKind.value;
+  $('objeto-solido').hidden = !SOLIDS.includes(kind);
+  $('objeto-lista').hidden = kind !== 'lista';
+  $('objeto-tabela').hidden = kind === '';
+  const inputs = order().flatMap(fields);
+  if (type() === '') {
+    answer = null;
+    showFieldMessages(inputs, []);
+    output.result.textContent = 'O endereco traz um tipo que nao e\' 1 nem 2: escolha um.';
+    output.result.classList.add('erro');
+    stale('Escolha o tipo de revareza.');
+    return;
+  }
+  try {
+    answer = revareza.compute(Number(type()), inputs.map((input) => input.value), objectOfForm());
+    if (answer.error) {
+      throw new Error(answer.error);
+    }
+  } catch (error) {
+    // Never a result the library did not give for these fields.
+    answer = null;
+    output.failure.textContent = `A biblioteca falhou (${error.message}); recarregue a pagina.`;
+    output.failure.hidden = false;
+    output.result.textContent = '';
+    stale('Sem resultado: a biblioteca falhou.');
+    return;
+  }
+  showFieldMessages(inputs, answer.fields, answer.refusedVector);
+  showAddressCounts();
+  showObject(answer.object);
+  const texts = answer.fields.map((f) => f.text);
+  const objectTexts = answer.object?.fields?.map((f) => f.text) ?? [];
+  if (!texts.includes(null) && !objectTexts.includes(null)) {
+    const vectors = Object.fromEntries(order().map((name, i) => [name, texts.slice(3 * i, 3 * i + 3)]));
+    const object = { ...objectOfForm(), kind };
+    if (SOLIDS.includes(kind)) {
+      object.centre = objectTexts.slice(0, 3);
+      object.size = objectTexts[3];
+    }
+    window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }));
+  }
+  const refusedObject = answer.object && !answer.object.points;
+  if (answer.message !== undefined) {
+    output.result.textContent = answer.message;
+    output.result.classList.add('erro');
+    stale(`${output.result.textContent} Corrija o campo marcado.`);
+    return;
+  }
+  document.body.classList.remove('recusada');
+  for (const button of document.querySelectorAll('button[data-forma], #ortogonal')) {
+    button.disabled = false;
+  }
+  output.failure.hidden = true;
+  output.result.textContent = answer.result;
+  output.result.classList.remove('erro');
+  output.note.textContent = answer.note;
+  output.echoes.textContent = answer.echoes.join('\n');
+  output.matrix.textContent = answer.matrix;
+  showSteps(answer.steps);
+  const object = refusedObject ? null : answer.object;
+  const s = answer.scene;
+  output.measures.textContent = answer.measures ? `x = ${answer.measures.x}   y = ${answer.measures.y}` : '';
+  drawPlane(output.plane, {
+    image: s.plane, objectImages: object?.plane, edges: object?.edges,
+    title: `revareza: o plano visto de frente; ${answer.result}`,
+  });
+  const reason = view ? view.show(s, object) : 'Este navegador nao desenha em 3D (WebGL).';
+  if (reason) {
+    noDrawing(reason);
+  } else {
+    $('sem-desenho').hidden = true;
+  }
+}
+
+// The buttons -------------------------------------------------------------
+
+$('ortogonal').addEventListener('click', () => {
+  if (!answer?.normal) {
+    return;
+  }
+  form.elements.tipo.value = '1';
+  fields('direcao').forEach((input, i) => { input.value = answer.normal[i]; });
+  update();
+});
+
+const resetView = () => view?.reset();
+$('recentrar').addEventListener('click', resetView);
+$('vista').addEventListener('keydown', (event) => {
+  if (event.key === 'Home' || event.key === 'r' || event.key === 'R') {
+    resetView();
+  }
+});
+
+for (const button of document.querySelectorAll('button[data-forma]')) {
+  button.addEventListener('click', async () => {
+    if (!answer?.copies) {
+      return;
+    }
+    output.copy.value = answer.copies[button.dataset.forma];
+    try {
+      await navigator.clipboard.writeText(output.copy.value);
+    } catch {
+      // No clipboard for this page: the text stands selected, to copy by hand.
+      output.copy.select();
+    }
+  });
+}
+
+$('baixar-plano').addEventListener('click', (event) => {
+  const link = event.currentTarget;
+  URL.revokeObjectURL(link.href);
+  link.href = URL.createObjectURL(new Blob([svgFile(output.plane)], { type: 'image/svg+xml' }));
+});
+
+// Start ---------------------------------------------------------------------
+
+const read = readAddress(window.location.search, EXAMPLE);
+addressCounts = read.counts;
+fill(read);
+// The module compiles while the drawing gets its WebGL context.
+const loading = createRevareza();
+try {
+  view = new SceneView($('vista'), $('rotulos'));
+} catch {
+  view = null;
+}
+try {
+  revareza = await loading;
+} catch (error) {
+  output.failure.textContent = `A biblioteca nao carregou (${error.message}).`;
+  output.failure.hidden = false;
+  throw error;
+}
+revareza.questions().forEach((question, i) => {
+  form.querySelector(`fieldset[data-nome=${VECTORS[i]}] legend`).textContent = question.trim();
+});
+// Typing stops at the module's limits (a longer text set otherwise is refused).
+for (const input of document.querySelectorAll('.campo input')) {
+  input.maxLength = revareza.FIELD_MAX_LENGTH;
+}
+for (const list of [$('objeto-pontos'), $('objeto-arestas')]) {
+  list.maxLength = revareza.LIST_MAX_LENGTH;
+}
+const edited = (event) => {
+  // A vector edited is read from its fields again, the address forgotten.
+  delete addressCounts[event.target.id.replace(/-[^-]+$/, '')];
+  update();
+};
+form.addEventListener('input', edited);
 form.addEventListener('submit', (event) => event.preventDefault());
-new ResizeObserver(resize).observe(canvas);
+$('objeto-secao').addEventListener('input', edited);
 update();
-document.body.dataset.pronta = 'sim';
+requestAnimationFrame(() => requestAnimationFrame(() => {
+  performance.mark('revareza-pronta');
+  document.body.dataset.pronta = 'sim';
+}));

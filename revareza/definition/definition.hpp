@@ -100,4 +100,11 @@ ProjectionSteps projection_steps(const Definition& definition) noexcept;
 /// entries, as the builders give them.
 Matrix4 projection_matrix(const Definition& definition) noexcept;
 
+/// Whether the point lies behind the centre of the perspective projection
+/// m: on the other side of the centre from the plane, so that the line from
+/// the point meets the plane only after passing through the centre. That is
+/// a negative weight of m * point (image_weight). False for a parallel
+/// projection, whose weight stays 1.
+bool behind_centre(const Matrix4& m, const HVector& point) noexcept;
+
 } // namespace revareza

@@ -68,6 +68,26 @@ const char* problem_description(Problem problem) noexcept
     return "";
 }
 
+const char* field_message(FieldProblem problem) noexcept
+{
+    switch (problem) {
+    case FieldProblem::NONE:
+        return "";
+    case FieldProblem::EMPTY:
+        return "campo vazio";
+    case FieldProblem::NOT_A_NUMBER:
+        return "nao e' um numero";
+    case FieldProblem::TEXT_AFTER_NUMBER:
+        return "texto depois do numero";
+    case FieldProblem::OUT_OF_RANGE:
+        return "numero grande demais";
+    case FieldProblem::TOO_LONG:
+        static_assert(FIELD_MAX_LENGTH == 1000, "the message names the limit");
+        return "mais de 1000 caracteres";
+    }
+    return "";
+}
+
 Echo echo(const HVector& v) noexcept
 {
     return {"Usando o vetor ", v};
@@ -84,6 +104,14 @@ Echo y_echo(const HVector& x, const HVector& given_y) noexcept
 std::ostream& operator<<(std::ostream& out, const Echo& e)
 {
     return out << e.text << e.vector;
+}
+
+void write_coordinate(std::ostream& out, double v)
+{
+    out.precision(5);
+    out.setf(std::ios::fixed);
+    out << v;
+    out.unsetf(std::ios::fixed);
 }
 
 void write_result(std::ostream& out, const Matrix4& m, const HVector& point)
@@ -106,9 +134,11 @@ void write_result(std::ostream& out, const Matrix4& m, const HVector& point)
         out << problem_message(Problem::NOT_FINITE, Role::POINT);
         return;
     }
-    out.setf(std::ios::fixed);
-    out << "O resultado da revareza e': (" << image.x() << "," << image.y() << ")";
-    out.unsetf(std::ios::fixed);
+    out << "O resultado da revareza e': (";
+    write_coordinate(out, image.x());
+    out << ",";
+    write_coordinate(out, image.y());
+    out << ")";
 }
 
 } // namespace revareza

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <revareza/definition/definition.hpp>
+#include <revareza/definition/text_fields.hpp>
 
 #include <iosfwd>
 
@@ -34,6 +35,17 @@ const char* problem_message(Problem problem, Role role) noexcept;
 /// For library users' messages, such as the Python module's errors.
 const char* problem_description(Problem problem) noexcept;
 
+/// Why a form's field was refused, in a few words ("campo vazio"). Empty for
+/// NONE.
+const char* field_message(FieldProblem problem) noexcept;
+
+/// The note for a point behind the centre of a perspective projection
+/// (behind_centre): the line through it and the centre meets the plane on
+/// the centre's other side.
+inline constexpr char BEHIND_CENTRE_NOTE[] =
+    "O ponto esta atras do centro de revareza: a reta que o liga ao centro encontra o plano do outro lado do "
+    "centro.";
+
 /// An echo of a direction used: a text and the vector, written
 /// "Usando o vetor (x,y,z)" by operator<<.
 struct Echo {
@@ -50,6 +62,10 @@ Echo y_echo(const HVector& x, const HVector& given_y) noexcept;
 
 /// Writes the echo's text and its vector in the vector's text form.
 std::ostream& operator<<(std::ostream& out, const Echo& e);
+
+/// Writes a coordinate as the result line writes it: fixed, five decimals.
+/// Leaves the stream's precision at 5.
+void write_coordinate(std::ostream& out, double v);
 
 /// Writes, without a newline, what interactive mode prints for the point
 /// under the matrix m: "O resultado da revareza e': (x,y)" with five

@@ -105,6 +105,12 @@ const char* step_name(StepKind kind) noexcept
     return "";
 }
 
+double degrees(double radians) noexcept
+{
+    constexpr double DEGREES_PER_RADIAN = 57.295779513082320876798154814105170332405472466564;
+    return radians * DEGREES_PER_RADIAN;
+}
+
 const char* parameter_name(StepKind kind, int i) noexcept
 {
     switch (kind) {

@@ -76,4 +76,14 @@ const char* step_name(StepKind kind) noexcept;
 /// for the perspective step.
 const char* parameter_name(StepKind kind, int i) noexcept;
 
+/// Whether a step of this kind is a rotation, whose parameter is an angle.
+constexpr bool is_rotation(StepKind kind) noexcept
+{
+    return kind == StepKind::ROTATION_Y || kind == StepKind::ROTATION_Z || kind == StepKind::ROTATION_X;
+}
+
+/// An angle in radians in degrees: radians times 180/pi (that ratio
+/// rounded to a double once), for showing a rotation's angle.
+double degrees(double radians) noexcept;
+
 } // namespace revareza

@@ -1,5 +1,6 @@
 #include <revareza/text/number_input.hpp>
 
+#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <istream>
@@ -232,16 +233,39 @@ std::istream& extract_double(std::istream& in, double& value)
     return in;
 }
 
-bool read_number(std::string_view text, double& value)
+NumberContent read_number_text(std::string_view text, double& value)
 {
     TextSource source(text);
     std::istream in(&source);
-    extract_double(in, value);
+    double v = 0.0;
+    extract_double(in, v);
     if (in.fail()) {
-        return false;
+        if (in.eof() && !in.bad() && v == 0.0) {
+            // The sentry met the end: either the text is blank or its last
+            // characters started a number and stopped short.
+            for (const char c : text) {
+                if (!std::isspace(static_cast<unsigned char>(c))) {
+                    return NumberContent::NO_NUMBER;
+                }
+            }
+            return NumberContent::BLANK;
+        }
+        // An overflow fails with the largest double of its sign.
+        return v == std::numeric_limits<double>::max() || v == -std::numeric_limits<double>::max()
+                   ? NumberContent::OUT_OF_RANGE
+                   : NumberContent::NO_NUMBER;
     }
     in >> std::ws;
-    return in.eof();
+    if (!in.eof()) {
+        return NumberContent::TEXT_AFTER_NUMBER;
+    }
+    value = v;
+    return NumberContent::ONE_NUMBER;
+}
+
+bool read_number(std::string_view text, double& value)
+{
+    return read_number_text(text, value) == NumberContent::ONE_NUMBER;
 }
 
 } // namespace revareza

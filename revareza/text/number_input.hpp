@@ -29,4 +29,21 @@ std::istream& extract_double(std::istream& in, double& value);
 /// it, two numbers, or an overflow.
 bool read_number(std::string_view text, double& value);
 
+/// What a text holds for read_number.
+enum class NumberContent {
+    /// One number, with nothing but white space around it.
+    ONE_NUMBER,
+    /// Nothing but white space.
+    BLANK,
+    /// No number where the text starts, or one cut short ("-", "1e").
+    NO_NUMBER,
+    /// A number, then more than white space.
+    TEXT_AFTER_NUMBER,
+    /// A number beyond the largest double.
+    OUT_OF_RANGE,
+};
+
+/// read_number, saying why it refuses a text. Sets value for ONE_NUMBER only.
+NumberContent read_number_text(std::string_view text, double& value);
+
 } // namespace revareza

@@ -5,16 +5,20 @@
 // definitions are the generator's, and others whose matrix carries chosen
 // numbers unchanged into its last column (the translation by -O), to put
 // the printing of every kind of double to the test: ties at the fifth
-// decimal, neighbours of rounding boundaries, random bit patterns.
-//   node module_test.mjs SITE_DIR GENERATE_DEFINITIONS PROGRAM
+// decimal, neighbours of rounding boundaries, random bit patterns. On the
+// generated ones, the steps' matrices multiplied in order are the matrix
+// as copied for WebGL, bit for bit, and so are its numpy and LaTeX
+// copies; a cube's points give the program's result lines. Then what no
+// call may do: abort, grow the heap or keep a handle, for 10,000 calls with
+// the largest fields, lists at their limit, and calls it refuses.
+//   node module_test.mjs MODULE_LOADER GENERATE_DEFINITIONS PROGRAM
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [site, generator, program] = process.argv.slice(2);
-const { default: createRevareza } = await import(pathToFileURL(path.join(site, 'revareza.mjs')));
-const revareza = await createRevareza({ wasmBinary: fs.readFileSync(path.join(site, 'revareza.wasm')) });
+const [loader, generator, program] = process.argv.slice(2);
+const { default: createRevareza } = await import(pathToFileURL(loader));
+const revareza = await createRevareza({ wasmBinary: fs.readFileSync(loader.replace(/\.mjs$/, '.wasm')) });
 
 const GENERATED = 21500; // about 5% of them are types that run nothing
 const definitions = execFileSync(generator, [String(GENERATED), '18', 'mixed'], { encoding: 'utf8', maxBuffer: 1 << 30 })
@@ -71,7 +75,7 @@ const input = `${definitions.map((d) => d.join(' ')).join('\n')}\n0\n`;
 const expected = execFileSync(program, ['--matrizes'], { input, encoding: 'utf8', maxBuffer: 1 << 30 });
 const blank = ['0', '0', '0'];
 const answers = definitions.filter((d) => d[0] === '1' || d[0] === '2')
-  .map((d) => revareza.compute(Number(d[0]), [...blank, ...d.slice(1)]));
+  .map((d) => revareza.compute(Number(d[0]), [...blank, ...d.slice(1)], null));
 
 // NaN's sign aside, which differs between engines: -nan is nan, still in
 // a field of ten characters. A definition the module refuses (no plane, a
@@ -108,4 +112,114 @@ console.log(`${matrices} matrices (${generatedMatrices} of generated definitions
 for (const d of differing.slice(0, 20)) {
   console.log(`line ${5 * d.m + d.i + 1} (matrix ${d.m + 1}):\n  program: ${d.program}\n  module:  ${d.module}`);
 }
-process.exitCode = differing.length === 0 && generatedMatrices >= 20000 ? 0 : 1;
+const failures = [];
+const check = (ok, what) => {
+  if (!ok && failures.push(what) <= 20) {
+    console.log(`FAILED: ${what}`);
+  }
+};
+
+// The steps multiplied as the library multiplies them (T = S * T, each
+// entry summed from 0 over k in order): the matrix copied for WebGL, whose
+// numbers the numpy and LaTeX copies hold too.
+const columns = (text) => JSON.parse(text);
+const times = (s, t) => { // column-major, s * t
+  const out = [];
+  for (let c = 0; c < 4; c += 1) {
+    for (let r = 0; r < 4; r += 1) {
+      let sum = 0;
+      for (let k = 0; k < 4; k += 1) {
+        sum += s[4 * k + r] * t[4 * c + k];
+      }
+      out.push(sum);
+    }
+  }
+  return out;
+};
+const numbers = (text) => (text.match(/-?(?:\d+\.?\d*|\.\d+)(?:e[-+]?\d+| \\times 10\^\{-?\d+\})?/g) ?? [])
+  .map((n) => Number(n.replace(/ \\times 10\^\{(-?\d+)\}/, 'e$1')));
+const rowMajor = (c) => [0, 1, 2, 3].flatMap((r) => [0, 1, 2, 3].map((k) => c[4 * k + r]));
+const same = (a, b) => a.length === b.length && a.every((v, i) => Object.is(v, b[i]));
+let multiplied = 0;
+answers.slice(0, generatedMatrices).forEach((answer, m) => {
+  if (answer.message !== undefined) {
+    return;
+  }
+  multiplied += 1;
+  const product = answer.steps.map((step) => columns(step.columns)).reduce((t, s) => times(s, t));
+  const copied = columns(answer.copies.colunas);
+  check(same(product, copied), `matrix ${m + 1}: steps ${product}, copied ${copied}`);
+  check(same(numbers(answer.copies.numpy), rowMajor(copied)), `matrix ${m + 1}: numpy ${answer.copies.numpy}`);
+  check(same(numbers(answer.copies.latex), rowMajor(copied)),
+    `matrix ${m + 1}: LaTeX ${answer.copies.latex}`);
+});
+
+// A cube on 200 of the definitions, each with its centre at the next one's
+// origin: its points' result lines are the program's, in interactive mode.
+const cubes = definitions.filter((d) => d[0] === '1' || d[0] === '2').slice(0, 201);
+const requests = [];
+const cubeLines = [];
+for (let i = 0; i + 1 < cubes.length; i += 1) {
+  const d = cubes[i];
+  const answer = revareza.compute(Number(d[0]), [...blank, ...d.slice(1)],
+    { kind: 'cubo', centre: cubes[i + 1].slice(1, 4), size: '2.5' });
+  if (answer.message === undefined) {
+    check(answer.object.points.length === 8 && answer.object.edges.length === 12, `cube ${i}: 8 points, 12 edges`);
+    answer.object.texts.forEach((text, k) => {
+      requests.push(`${d[0]}\n${text}\n${d.slice(1, 4).join(' ')}\n${d.slice(4, 7).join(' ')}\n`
+        + `${d.slice(7, 10).join(' ')}\n${d.slice(10, 13).join(' ')}\n`);
+      cubeLines.push(answer.object.results[k]);
+    });
+  }
+}
+const dialogue = execFileSync(program, [], { input: `${requests.join('')}0\n`, encoding: 'utf8', maxBuffer: 1 << 30 });
+const programLines = [...dialogue.matchAll(/O resultado da revareza e': \([^)]*\)|O ponto nao tem projecao [^\n]*|Os valores passados sao grandes demais[^\n]*/g)]
+  .map(([line]) => line.replace(/\s*Entre com.*$/, ''));
+check(programLines.length === cubeLines.length && cubeLines.length > 1000, `${cubeLines.length} cube points, ${programLines.length} program lines`);
+cubeLines.forEach((line, k) => check(line === programLines[k], `cube point ${k}: module ${line}, program ${programLines[k]}`));
+
+// What no call may do. The largest fields the page passes (1,000
+// characters, read to the end), lists at their limit, fields far beyond it,
+// and calls the binding refuses: the heap in use and the handles held
+// stay as they were after a first call.
+const longNumber = (digit) => `${digit}.${'3'.repeat(997)}1`;
+const largest = Array.from({ length: 15 }, (_, i) => longNumber([0, 0, 1, 0, 0, 5, 1, 0, 0, 0, 1, 0, 0, 0, 1][i]));
+const list = {
+  kind: 'lista',
+  points: Array.from({ length: 1000 }, (_, i) => `${i} ${i % 7}.5 ${i % 3}`).join('\n').padEnd(revareza.LIST_MAX_LENGTH, ' '),
+  edges: Array.from({ length: 999 }, (_, i) => `${i + 1} ${i + 2}`).join('\n'),
+};
+const huge = 'x'.repeat(4 << 20);
+const calls = [
+  [2, largest, { kind: 'casa', centre: largest.slice(0, 3), size: longNumber(2) }],
+  [1, [...largest.slice(0, 14), huge], { kind: 'lista', points: huge, edges: '' }],
+  [3, largest, null], [1, largest.slice(1), null], [1, [...largest.slice(1), 7], null], ['1', largest, null],
+  [1, largest, { kind: 'esfera' }], [1, largest, { kind: 'cubo', centre: ['1', '2'], size: '1' }],
+  [1, largest, { kind: 'lista', points: 5, edges: '' }],
+];
+const refusedCalls = calls.slice(2).map((c) => revareza.compute(...c));
+check(refusedCalls.every((a) => typeof a.error === 'string' && Object.keys(a).length === 1), `refused calls: ${JSON.stringify(refusedCalls)}`);
+const first = revareza.compute(...calls[0]);
+check(first.result !== undefined && first.object.points.length === 10, `the largest fields: ${first.result ?? first.message}`);
+const tooLong = revareza.compute(...calls[1]);
+check(tooLong.fields[14].message === 'mais de 1000 caracteres' && tooLong.fields[14].text === null
+  && tooLong.object.problem.reason === 'longa', `a 4 MB field and list: ${JSON.stringify(tooLong.fields[14])}`);
+const listAnswer = revareza.compute(1, largest, list);
+check(listAnswer.object.points?.length === 1000 && listAnswer.object.edges.length === 999, 'a list at its limit');
+const heap = revareza.memoryInUse();
+const handles = revareza.count_emval_handles();
+const memory = revareza.HEAP8.length;
+for (let i = 0; i < 10000; i += 1) {
+  revareza.compute(...calls[i % calls.length]);
+  if (i % 50 === 0) {
+    revareza.compute(1, largest, list);
+  }
+}
+console.log(`after 10,000 calls: heap in use ${revareza.memoryInUse()} bytes (${heap} after the first), `
+  + `${revareza.count_emval_handles()} handles (${handles}), memory ${revareza.HEAP8.length} bytes (${memory})`);
+check(revareza.memoryInUse() === heap && revareza.count_emval_handles() === handles && revareza.HEAP8.length === memory,
+  'the heap, the handles or the memory grew');
+
+console.log(`${multiplied} definitions' steps multiplied, ${cubeLines.length} cube points against the program; `
+  + `${failures.length} checks failed`);
+process.exitCode = differing.length === 0 && generatedMatrices >= 20000 && failures.length === 0 ? 0 : 1;

@@ -1,9 +1,13 @@
 #include <revareza/definition/definition.hpp>
+#include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>
 #include <revareza/definition/text_fields.hpp>
+#include <revareza/projection/perspective_projection.hpp>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -69,6 +73,11 @@ const FieldsCase kCases[] = {
     {"image overflows", PARALLEL,
      {"1e308", "0", "1e308", "0", "0", "0", "1", "0", "0", "0", "1", "0", "1", "0", "-1"}, Problem::NONE, Role::POINT,
      "Os valores passados sao grandes demais: a revareza nao tem resultado finito."},
+    {"decimal commas", PARALLEL, {"0,5", "2", "3", "0", "0", "0", "1,0", "0", "0", "0", "1", "0", "0", "0", " 1,5 "},
+     Problem::NONE, Role::POINT, "O resultado da revareza e': (0.50000,2.00000)"},
+    {"a vector's commas in one field", PARALLEL,
+     {"1,2,3", "2", "3", "0", "0", "0", "1", "0", "0", "0", "1", "0", "0", "0", "1"}, Problem::UNREADABLE, Role::POINT,
+     nullptr},
     {"far directions", PARALLEL,
      {"1", "2", "3", "0", "0", "0", "1e155", "0", "0", "0", "5e-324", "0", "0", "0", "1e300"}, Problem::NONE,
      Role::POINT, "O resultado da revareza e': (1.00000,2.00000)"},
@@ -93,6 +102,104 @@ TEST(Definition, ReadCheckedAndAnsweredAsTheProgramDoes)
             EXPECT_FALSE(is_finite(projection_matrix(reading.definition)));
         }
     }
+}
+
+// A form's field: one number, a comma for the decimal point, at most
+// FIELD_MAX_LENGTH characters, and why it is refused, each reason with its
+// own words.
+TEST(Definition, FieldsAndWhyTheyAreRefused)
+{
+    const std::string longest = std::string(FIELD_MAX_LENGTH - 1, ' ') + "7";
+    const std::string too_long = std::string(FIELD_MAX_LENGTH, ' ') + "7";
+    const struct {
+        std::string text;
+        FieldProblem problem;
+        double value;
+    } cases[] = {
+        {"0,5", FieldProblem::NONE, 0.5},
+        {"-0,0", FieldProblem::NONE, -0.0},
+        {" 1e3\t", FieldProblem::NONE, 1000.0},
+        {",5e-1", FieldProblem::NONE, 0.05},
+        {longest, FieldProblem::NONE, 7.0},
+        {"", FieldProblem::EMPTY, 0.0},
+        {" \n ", FieldProblem::EMPTY, 0.0},
+        {"-", FieldProblem::NOT_A_NUMBER, 0.0},
+        {"1e", FieldProblem::NOT_A_NUMBER, 0.0},
+        {"x1", FieldProblem::NOT_A_NUMBER, 0.0},
+        {"1 2", FieldProblem::TEXT_AFTER_NUMBER, 0.0},
+        {"1,2,3", FieldProblem::TEXT_AFTER_NUMBER, 0.0},
+        {"1.5,3", FieldProblem::TEXT_AFTER_NUMBER, 0.0},
+        {"1e400", FieldProblem::OUT_OF_RANGE, 0.0},
+        {"-1e400 2", FieldProblem::OUT_OF_RANGE, 0.0},
+        {too_long, FieldProblem::TOO_LONG, 0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        double value = 0.0;
+        EXPECT_EQ(read_field(c.text, value), c.problem);
+        EXPECT_EQ(std::memcmp(&value, &c.value, sizeof value), 0);
+    }
+    EXPECT_EQ(point_decimal_text(" -1,5e3,"), " -1.5e3.");
+    std::set<std::string> messages;
+    for (const FieldProblem p : {FieldProblem::EMPTY, FieldProblem::NOT_A_NUMBER, FieldProblem::TEXT_AFTER_NUMBER,
+                                 FieldProblem::OUT_OF_RANGE, FieldProblem::TOO_LONG}) {
+        messages.insert(field_message(p));
+    }
+    EXPECT_EQ(messages.size(), 5u);
+    EXPECT_EQ(messages.count(""), 0u);
+
+    // Every field is read, whichever vector is blamed first.
+    const std::string_view fields[15] = {"1", "-", "3", "0", "0", "0", "1", "0", "0", "", "1", "0", "0", "0", "1 1"};
+    const DefinitionReading reading = read_definition(PARALLEL, fields);
+    EXPECT_EQ(reading.problem, Problem::UNREADABLE);
+    EXPECT_EQ(reading.role, Role::POINT);
+    for (int i = 0; i < 15; ++i) {
+        const FieldProblem expected = i == 1    ? FieldProblem::NOT_A_NUMBER
+                                      : i == 9  ? FieldProblem::EMPTY
+                                      : i == 14 ? FieldProblem::TEXT_AFTER_NUMBER
+                                                : FieldProblem::NONE;
+        EXPECT_EQ(reading.field[i], expected) << i;
+    }
+}
+
+// A point behind the centre (beyond it, seen from the plane) has a negative
+// weight; in front of the plane, between it and the centre, in the plane
+// through the centre, or in a parallel projection it has none.
+TEST(Definition, PointsBehindTheCentre)
+{
+    const HVector o(0, 0, 5, 1), x(1, 0, 0, 0), y(0, 1, 0, 0), c(0, 0, 0, 1);
+    const Matrix4 m = build_perspective_projection(o, x, y, c);
+    EXPECT_TRUE(behind_centre(m, HVector(1, 2, -3, 1)));
+    for (const double z : {10.0, 5.0, 2.0, 0.0}) {
+        EXPECT_FALSE(behind_centre(m, HVector(1, 2, z, 1))) << z;
+    }
+    Definition parallel;
+    EXPECT_FALSE(behind_centre(projection_matrix(parallel), HVector(1, 2, -3, 1)));
+}
+
+// The forms a matrix is copied in, each number with 17 significant digits.
+TEST(Definition, MatrixForms)
+{
+    const double entries[16] = {0.1, -0.0, 1e-7, 1e300, 0, 1, 0, 0, 0, 0, 1, 0, 0.5, 0, 0.2, 1};
+    const Matrix4 m(entries);
+    std::ostringstream printed;
+    print_matrix(m, printed);
+    EXPECT_EQ(matrix_text(m, MatrixForm::PROGRAM), printed.str());
+    EXPECT_EQ(matrix_text(m, MatrixForm::NUMPY),
+              "np.array([[0.10000000000000001, -0, 9.9999999999999995e-08, 1.0000000000000001e+300],\n"
+              "          [0, 1, 0, 0],\n"
+              "          [0, 0, 1, 0],\n"
+              "          [0.5, 0, 0.20000000000000001, 1]])");
+    EXPECT_EQ(matrix_text(m, MatrixForm::LATEX),
+              "\\begin{pmatrix}\n"
+              "0.10000000000000001 & -0 & 9.9999999999999995 \\times 10^{-8} & 1.0000000000000001 \\times 10^{300} \\\\\n"
+              "0 & 1 & 0 & 0 \\\\\n"
+              "0 & 0 & 1 & 0 \\\\\n"
+              "0.5 & 0 & 0.20000000000000001 & 1\n"
+              "\\end{pmatrix}");
+    EXPECT_EQ(matrix_text(m, MatrixForm::COLUMN_MAJOR),
+              "[0.10000000000000001, 0, 0, 0.5, -0, 1, 0, 0, 9.9999999999999995e-08, 0, 1, 0.20000000000000001, "
+              "1.0000000000000001e+300, 0, 0, 1]");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -112,6 +113,17 @@ TEST(ProjectionSteps, MultipliedInOrderAreTheBuildersMatrixBitForBit)
         }
     }
     EXPECT_GT(definitions, 50000);
+}
+
+// A rotation's angle as the page shows it in degrees: the ratio 180/pi
+// gives the round angles exactly.
+TEST(ProjectionSteps, AnglesInDegrees)
+{
+    const double pi = std::acos(-1.0);
+    const double cases[][2] = {{0.0, 0.0}, {pi, 180.0}, {-pi / 2, -90.0}, {pi / 4, 45.0}, {1.0, 57.295779513082323}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(degrees(c[0]), c[1]) << c[0];
+    }
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -53,6 +55,36 @@ void ExpectSameAsStream(const std::string& text, int& mismatches)
             ADD_FAILURE() << "text '" << text << "': the stream used " << expected_source.used()
                           << " characters, ours " << actual_source.used();
         }
+    }
+}
+
+// What read_number_text says the text holds, against what the stream finds
+// reading one number and then white space: a failure is an overflow when
+// it leaves the largest double, the text is blank when it holds only white
+// space, and a number is alone when the white space after it ends the text.
+void ExpectSameContent(const std::string& text, int& mismatches)
+{
+    std::istringstream in(text);
+    double v = 0.0;
+    in >> v;
+    NumberContent expected = NumberContent::ONE_NUMBER;
+    if (in.fail()) {
+        bool blank = true;
+        for (const char c : text) {
+            blank = blank && std::isspace(static_cast<unsigned char>(c));
+        }
+        expected = blank                                             ? NumberContent::BLANK
+                   : std::fabs(v) == std::numeric_limits<double>::max() ? NumberContent::OUT_OF_RANGE
+                                                                    : NumberContent::NO_NUMBER;
+    } else if (!(in >> std::ws).eof()) {
+        expected = NumberContent::TEXT_AFTER_NUMBER;
+    }
+    double value = -123.25;
+    const NumberContent content = read_number_text(text, value);
+    const bool value_ok = content == NumberContent::ONE_NUMBER ? Bits(value) == Bits(v) : value == -123.25;
+    if ((content != expected || !value_ok) && ++mismatches <= 10) {
+        ADD_FAILURE() << "text '" << text << "': content " << static_cast<int>(content) << ", the stream's "
+                      << static_cast<int>(expected) << ", value " << value;
     }
 }
 
@@ -112,6 +144,7 @@ TEST(NumberInput, GeneratedTokensAsTheStreamReadsThem)
             text += separators[random.Below(6)];
         }
         ExpectSameAsStream(text, mismatches);
+        ExpectSameContent(text, mismatches);
     }
     EXPECT_EQ(mismatches, 0);
 }
@@ -137,6 +170,7 @@ TEST(NumberInput, EdgesOfTheGrammarAndOfTheRange)
     int mismatches = 0;
     for (const std::string& text : texts) {
         ExpectSameAsStream(text, mismatches);
+        ExpectSameContent(text, mismatches);
     }
     EXPECT_EQ(mismatches, 0);
 }
@@ -233,6 +267,7 @@ TEST(NumberInput, LongTokensAroundRoundingTies)
     };
     for (const std::string& text : texts) {
         ExpectSameAsStream(text, mismatches);
+        ExpectSameContent(text, mismatches);
     }
     EXPECT_EQ(mismatches, 0);
 }
