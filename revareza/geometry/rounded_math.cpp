@@ -33,6 +33,12 @@ constexpr std::uint64_t MANTISSA = (std::uint64_t{1} << 52) - 1;
 double acos_domain_nan() noexcept { return from_bits(0x7ff8000000000000u); }
 double infinity_nan() noexcept { return from_bits(0xfff8000000000000u); }
 
+// A NaN argument comes back quiet, its sign and payload kept (what x86-64
+// gives for x + x). Set by its bits: arithmetic on a NaN may give any NaN in
+// WebAssembly, and returning a signaling NaN as it is would let the 32-bit
+// x87 return register alone quiet it.
+double quieted(double nan) noexcept { return from_bits(bits_of(nan) | 0x0008000000000000u); }
+
 struct DD {
     double hi;
     double lo;
@@ -219,7 +225,7 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
     if (a < 0x1p-27) {
         result = quarter == 0 ? x : 1.0;
     } else {
-        result = x != x ? x : infinity_nan();
+        result = x != x ? quieted(x) : infinity_nan();
     }
     return true;
 }
@@ -321,7 +327,7 @@ bool special_acos(double x, double& result) noexcept
     } else if (x == -1.0) {
         result = PI_HI; // the double nearest pi
     } else {
-        result = x != x ? x : acos_domain_nan();
+        result = x != x ? quieted(x) : acos_domain_nan();
     }
     return true;
 }
