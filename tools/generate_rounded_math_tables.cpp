@@ -240,8 +240,8 @@ struct RatioRow {
 };
 
 // The library evaluates the tail T = G2 D^2 + ... + Gn D^n (coefficients as
-// written) as D2 (G2 + D R), D2 = D^2 rounded, R = G3 + ... + Gn D^(n-3) by
-// Estrin's scheme. Term k then carries the rounding of Gk to a double (1)
+// written) as D2 G2 + (D2 D) R, D2 = D^2 rounded, R = G3 + ... + Gn D^(n-3)
+// by Estrin's scheme. Term k then carries the rounding of Gk to a double (1)
 // and the roundings on its way (3 for G2, at most k + 4 for the others):
 // at most w_k = 4 for k = 2 and k + 5 beyond, in units of u = 2^-53 of
 // |Gk D^k|. This is a bound of sum w_k |Gk D^k| / |T| for |D| <= h, from

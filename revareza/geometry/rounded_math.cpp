@@ -99,11 +99,13 @@ bool rounded(const Approximation& a, double& result) noexcept
 // sin and cos.
 //
 // Reduction: x = j pi/512 + y (mod 2 pi), y within `error` of y.hi + y.lo,
-// |y.lo| <= u |y.hi|, |y.hi| <= Y = (1 + 2^-28) pi/1024 (below 2^-8.34).
+// |y.hi| <= Y = (1 + 2^-28) pi/1024 (below 2^-8.34), |y.lo| <= u |y.hi| +
+// 2^-50 `stretch`.
 struct Reduced {
     unsigned j;
     DD y;
     double error;
+    double stretch;
 };
 
 // Cody-Waite for |x| < 2^16: k = RN(RN(x 512/pi)), |k| < 2^24, |x 512/pi - k|
@@ -111,11 +113,13 @@ struct Reduced {
 // multiples of 2^-36, 2^-61 and 2^-90 (29, 24 and 28 bits), P4 the rest
 // rounded, pi/512 - P1 - .. - P4 below 2^-149. k P1, k P2 and k P3 are
 // exact; for k != 0, |x| > 2^-9 is a multiple of 2^-61, and so are x - k P1
-// and then a = x - k P1 - k P2, both below 2^-8: exact. a - k P3 is a
-// two_sum; k P4 (|P4| < 2^-93.7) and its subtraction from the two_sum's
-// error e (|e| <= u |y|) add roundings below |k| 2^-146.7 + 2^-106 |y| +
-// |k| 2^-146.7, and a last two_sum makes y a normalised DD. Error below
-// |k| 2^-145 + 2^-106 |y| (the second part counted with sin_of_reduced's
+// and then a = x - k P1 - k P2, both below 2^-8: exact. a - k P3 = y.hi + e
+// is a two_sum, and y.lo = e - k P4 (|P4| < 2^-93.7) rounded, left beside
+// y.hi without a second two_sum (which would make the result wait): |y.lo|
+// <= u |y.hi| + |k| 2^-93.6. Error: k P4's rounding and the 2^-149 left
+// out, |k| 2^-146.7 + |k| 2^-149, and y.lo's rounding, 2^-106 |y| + |k|
+// 2^-146.7; with what sin_of_reduced's roundings of y.lo's terms add, below
+// |k| 2^-144 + 2^-106 |y| (the second part counted with sin_of_reduced's
 // relative error); none for k = 0, where y = x.
 REVAREZA_FAST_PATH Reduced reduce_moderate(double x) noexcept
 {
@@ -125,7 +129,8 @@ REVAREZA_FAST_PATH Reduced reduce_moderate(double x) noexcept
     const unsigned j = static_cast<unsigned>(bits_of(shifted)) & 1023; // k mod 1024, also for k < 0
     const double a = (x - k * PI_512_1) - k * PI_512_2;
     const DD b = two_sum(a, -(k * PI_512_3));
-    return {j, two_sum(b.hi, b.lo - k * PI_512_4), std::fabs(k) * 0x1p-145};
+    const double size = std::fabs(k);
+    return {j, {b.hi, b.lo - k * PI_512_4}, size * 0x1p-144, size * 0x1p-43};
 }
 
 // Payne-Hanek for 2^16 <= |x| < infinity, in 32-bit words: |x| = m 2^e
@@ -140,7 +145,10 @@ REVAREZA_FAST_PATH Reduced reduce_moderate(double x) noexcept
 // f, taken in [-1/2, 1/2) (j rounded up for f >= 1/2), becomes two exact
 // doubles, f_hi + f_lo; y = f pi/512 with an exact product and the small
 // terms rounded: |y error| below 2^-102.7 + 2^-111.5 < 2^-102.
-REVAREZA_FAST_PATH Reduced reduce_huge(double x) noexcept
+#if defined(__GNUC__)
+__attribute__((noinline)) // keeps its registers out of the other arguments' way
+#endif
+Reduced reduce_huge(double x) noexcept
 {
     const std::uint64_t b = bits_of(x);
     const int e = static_cast<int>((b >> 52) & 0x7ff) - 1075;
@@ -180,59 +188,67 @@ REVAREZA_FAST_PATH Reduced reduce_huge(double x) noexcept
     // -x = (-j) pi/512 + (-y).
     const unsigned negative = static_cast<unsigned>(b >> 63);
     const double sign = SIGN[negative];
-    return {(j ^ (0u - negative)) + negative, {sign * y.hi, sign * y.lo}, 0x1p-102};
+    return {(j ^ (0u - negative)) + negative, {sign * y.hi, sign * y.lo}, 0x1p-102, 0.0};
 }
 
 // sin(j pi/512 + y) for a reduced argument (j may count past 1024).
 //
 // With i = j mod 256 and the quadrant q = j / 256 mod 4, sin(j pi/512 + y)
-// is +-(S cos t + C sin t), where S and C are sin and cos of i pi/512 or of
-// (256 - i) pi/512, both >= 0 (from the table), and t = +-y. With
+// is S cos t + C sin t, t = y, where S and C are +-sin and +-cos of i pi/512
+// or of (256 - i) pi/512 (the table's values, signed). With
 // C.hi = C.head + C.tail and t.hi = h + l (26 bits each), and z = t.hi^2:
 //   S + C t = [S.hi + C.head h] + S.lo + C.head l + C.tail t.hi + C.lo t.hi
-//             + C.hi t.lo (+ C.lo t.lo and the table's errors, 2^-105 (S + |C t|)),
-// the bracket exact in two doubles (S.hi >= sin(pi/512) > 1.9 |C t|, or
-// S = 0), C.head h and C.head l exact, the others below 2^-25 |C t| and
-// rounded, their sums too: together below 2^-74.3 |C t|; the reduction's
-// 2^-106 |y| adds 2^-106 |C t|.
-//   S (cos t - 1) + C (sin t - t), from t.hi by polynomials to t^6 and t^7
-// (left out: below 2^-65 S z and 2^-68 |t| z). Their roundings, in units
-// of u S z: cos t.hi - 1 (z, the sum next to -1/2 and the product: 1.26),
-// its product with S.hi (0.5) and S.lo left out (0.5), t.lo's part left
-// out (1), the last addition into lo and the rounding test's (1): 4.26. In units of u |t| z: sin t.hi - t.hi (z, t.hi z, -1/6 and
+//             + C.hi t.lo (+ C.lo t.lo and the table's errors, 2^-105 (|S| + |C t|)),
+// the bracket exact in two doubles (|S.hi| >= sin(pi/512) > 1.9 |C t|, or
+// S = 0), C.head h and C.head l exact, the others below 2^-25 |C t| (with
+// y.lo's stretch, 2^-50 stretch more) and rounded, their sums too:
+// together below 2^-74.3 |C t| + 2^-102 stretch; the reduction's 2^-106 |y|
+// adds 2^-106 |C t|.
+//   S (cos t - 1) + C (sin t - t), by polynomials in t.hi to t^6 and t^7
+// (left out: below 2^-65 |S| z and 2^-68 |t| z), with cos(t.hi + t.lo) -
+// cos t.hi = -t.hi t.lo and sin(t.hi + t.lo) - sin t.hi = t.lo, what
+// these leave out below (z/2 + 2^-27.6 |S|) |t.lo| + t.lo^2. Their
+// roundings, in units of u |S| z: cos t.hi - 1 (z, the sum next to -1/2 and
+// the product: 1.26), its product with S.hi (0.5) and S.lo left out (0.5),
+// adding C (sin t - t) to it, the sum into lo and the rounding test's
+// (1.5): 3.76. In units of u |t| z: sin t.hi - t.hi (z, t.hi z, -1/6 and
 // the sum next to it, the product: 0.75), times C.hi (1/6) and C.lo left
-// out (1/6), t.lo's part (1/2), three additions (1/2): 2.08.
-// As |C t| < 0.51 S when S != 0, and C = 1 when S = 0, |C t| is at most
-// 1.001 |hi|. So with the reduction's error d:
-//   |sin(x) - (hi + lo)| < 4.5 u z (S.hi + |t.hi|) + 1.5 2^-74 |hi| + d.
+// out (1/6), t.lo's part (1/2), three additions (1/2): 2.08. t.lo's
+// stretch adds 2^-51 z stretch and 2^-77.6 |S| stretch.
+// As |C t| < 0.51 |S| when S != 0, and |C| = 1 when S = 0, |C t| is at
+// most 1.001 |hi|. So with the reduction's error d:
+//   |sin(x) - (hi + lo)| < 4.2 u z (|S.hi| + |t.hi| + stretch) + 2^-77 |S.hi| stretch
+//                          + 1.5 2^-74 |hi| + d.
 // (The terms in z are what the rounding test mostly pays for: they shrink
 // with t, so that the test fails for about one argument in 10^5.)
-constexpr double SIN_COS_POLYNOMIAL_ERROR = 4.5 * U;
+constexpr double SIN_COS_POLYNOMIAL_ERROR = 4.2 * U;
 constexpr double SIN_COS_RELATIVE_ERROR = 0x1.8p-74;
 
 REVAREZA_FAST_PATH Approximation sin_of_reduced(const Reduced& r) noexcept
 {
     const unsigned i = r.j & 255;
     const unsigned quadrant = (r.j >> 8) & 3;
-    const unsigned odd = quadrant & 1;
-    const unsigned mask = 0u - odd;
-    const unsigned s_index = (i ^ mask) + (mask & 257); // odd ? 256 - i : i, without a branch
+    const unsigned mask = 0u - (quadrant & 1);
+    const unsigned s_index = (i ^ mask) + (mask & 257); // odd quadrant ? 256 - i : i, without a branch
     const double* s = SIN_PI_512[s_index];           // {hi, lo, head, tail}
     const double* c = SIN_PI_512[256 - s_index];
-    const double t_sign = SIGN[odd];
-    const double t_hi = t_sign * r.y.hi;
-    const double t_lo = t_sign * r.y.lo;
+    // The signs go to the table's values, which are there early, rather
+    // than to y or the result.
+    const double s_sign = SIGN[quadrant >> 1];
+    const double c_sign = SIGN[((quadrant + 1) >> 1) & 1];
+    const double s_hi = s_sign * s[0], s_lo = s_sign * s[1];
+    const double c_hi = c_sign * c[0], c_lo = c_sign * c[1], c_head = c_sign * c[2], c_tail = c_sign * c[3];
+    const double t_hi = r.y.hi, t_lo = r.y.lo;
     const DD t = split(t_hi);
-    const DD sum = fast_two_sum(s[0], c[2] * t.hi);
-    const double small = (c[2] * t.lo + c[3] * t_hi) + (c[1] * t_hi + c[0] * t_lo);
+    const DD sum = fast_two_sum(s_hi, c_head * t.hi);
+    const double small = ((c_head * t.lo + c_tail * t_hi) + (c_lo * t_hi + c_hi * t_lo)) - s_hi * (t_hi * t_lo);
     const double z = t_hi * t_hi;
     const double cos_minus_1 = z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720)));
     const double sin_minus_t = t_hi * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040)));
-    const double lo = (((sum.lo + s[1]) + small) + c[0] * sin_minus_t) + s[0] * cos_minus_1;
-    const double error = z * (s[0] + std::fabs(t_hi)) * SIN_COS_POLYNOMIAL_ERROR
-        + std::fabs(sum.hi) * SIN_COS_RELATIVE_ERROR + r.error;
-    const double sign = SIGN[quadrant >> 1];
-    return {sign * sum.hi, sign * lo, error};
+    const double lo = ((sum.lo + s_lo) + small) + (s_hi * cos_minus_1 + c_hi * sin_minus_t);
+    const double error = z * ((s[0] + std::fabs(t_hi)) + r.stretch) * SIN_COS_POLYNOMIAL_ERROR
+        + (std::fabs(sum.hi) * SIN_COS_RELATIVE_ERROR + (r.error + s[0] * (r.stretch * 0x1p-77)));
+    return {sum.hi, lo, error};
 }
 
 // The fast path of sin (quarter 0) and cos (quarter 1), 2^-27 <= |x| < inf.
@@ -292,19 +308,19 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
 // most 2^-51 w); 1/(2 s) taken as s/(2 w), 2^-50.4 off, so that the
 // division starts at once: within 2^-102 v, |v.lo| <= 1.01 u v (0 for
 // v = |x|).
-// B v G = B v.hi G.hi (exact by Dekker's product) + B v.hi G.lo + B v.lo
-// (G.hi + G.lo), rounded: u |B v T| and below 2^-89 v.
-//
-// Adding T last into G.lo, B v.hi G.lo, its sum with the product's error,
-// the two additions into the result's low part, and the rounding test's
-// own addition cost u |B v T| each (to first order). B v G <= |acos x|
-// (pi/2 - asin v >= pi/3 > asin v, pi - 2 asin v >= 2 pi/3 > 2 asin v), and
-// pi/2 and pi are within 2^-106 of themselves, so
-//   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 6.5) u |B v T| + 2^-78 |hi|.
+// B v G = B v.hi G.hi (exact by Dekker's product) + B v.hi (G.lo - T) +
+// B v.hi T + B v.lo G.hi, rounded; B v.lo G.lo is left out (1.01 u |B v T|
+// and below 2^-89 v). The small terms are added first, then B v.hi T, then
+// B v.lo G.hi, which comes last from the square root: T's product, these
+// two additions and the rounding test's own cost u |B v T| each (to first
+// order). B v G <= |acos x| (pi/2 - asin v >= pi/3 > asin v,
+// pi - 2 asin v >= 2 pi/3 > 2 asin v), and pi/2 and pi are within 2^-106 of
+// themselves, so
+//   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) u |B v T| + 2^-78 |hi|.
 // (|T| is 2^-20.7 G at most, and far less on average: the rounding test
 // fails for about one argument in 10^5.) Below |x| = 2^-500, x^2
 // underflows; the errors that brings are below 2^-1000, inside 2^-78 pi/2.
-constexpr double ACOS_TAIL_ERROR = (ASIN_RATIO_TAIL_ROUNDINGS + 6.5) * U;
+constexpr double ACOS_TAIL_ERROR = (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) * U;
 constexpr double ACOS_RELATIVE_ERROR = 0x1p-78;
 static_assert(ASIN_RATIO_ERROR < 0x1p-82 && ASIN_RATIO_SLOPE_REST < 0x1p-26, "the error bound counts on these");
 static_assert(ASIN_RATIO_DEGREE == 7 && ASIN_RATIO_INTERVALS == 64, "fast_acos evaluates these polynomials");
@@ -323,49 +339,58 @@ constexpr AcosCase ACOS_CASES[4] = {
     {PI_HI, PI_LO, -2.0},           // x < -1/2
 };
 
+constexpr double SHIFTER = 0x1.8p52; // x + SHIFTER rounds x to an integer, kept in the low mantissa bits
+
+// A + B v G(w) with W = 256 w = w_hi + w_lo (w_lo = 0 for |x| > 1/2),
+// `shifted` = RN(w_hi + SHIFTER), B v = v_hi + v_lo (v_lo = 0 for
+// |x| <= 1/2): each case with only its own terms.
+template <bool LARGE>
+REVAREZA_FAST_PATH Approximation acos_of(const AcosCase& k, double w_hi, double w_lo, double shifted, double v_hi,
+                                         double v_lo) noexcept
+{
+    const double* g = ASIN_RATIO[static_cast<unsigned>(bits_of(shifted)) & 127]; // {G0 hi, G0 lo, G1 head, G1 rest, G2, .., G7}
+    const double d = w_hi - (shifted - SHIFTER);
+    const DD dd = split(d);
+    const DD g_sum = fast_two_sum(g[0], g[2] * dd.hi);
+    const double d2 = d * d;
+    const double tail = d2 * g[4] + (d2 * d) * ((g[5] + g[6] * d) + d2 * ((g[7] + g[8] * d) + d2 * g[9]));
+    double g_small = ((g_sum.lo + g[1]) + g[2] * dd.lo) + g[3] * d;
+    if (!LARGE) {
+        g_small += (g[2] + d * (2.0 * g[4] + 3.0 * g[5] * d)) * w_lo;
+    }
+    const DD vs = split(v_hi);
+    const DD gs = split(g_sum.hi);
+    const double product = v_hi * g_sum.hi;
+    const double product_error = ((vs.hi * gs.hi - product) + (vs.hi * gs.lo + vs.lo * gs.hi)) + vs.lo * gs.lo;
+    const DD r = fast_two_sum(k.a_hi, product);
+    double r_lo = ((r.lo + k.a_lo) + (product_error + v_hi * g_small)) + v_hi * tail;
+    if (LARGE) {
+        r_lo += v_lo * g_sum.hi; // what arrives last, added last
+    }
+    return {r.hi, r_lo, std::fabs(v_hi * tail) * ACOS_TAIL_ERROR + std::fabs(r.hi) * ACOS_RELATIVE_ERROR};
+}
+
 // The fast path of acos, |x| < 1.
 REVAREZA_FAST_PATH Approximation fast_acos(double x) noexcept
 {
     const double a = std::fabs(x);
     const unsigned large = a > 0.5 ? 1 : 0;
     const AcosCase& k = ACOS_CASES[2 * large + static_cast<unsigned>(bits_of(x) >> 63)];
-    // W = 256 w (exact) and B v.
-    double w_hi = 0, w_lo = 0, v_hi = 0, v_lo = 0;
     if (large != 0) {
+        // RN(W + SHIFTER) = RN((SHIFTER + 128) - 128 a), one step sooner.
+        const double shifted = (SHIFTER + 128.0) - a * 128.0;
         const double half = (1.0 - a) * 0.5;
         const double s_hi = std::sqrt(half);
         const double inverse = (0.5 * k.b) / half; // B/(2 s) = B s/(2 w): the division starts at once
         const DD s = split(s_hi);
         const double residual = ((half - s.hi * s.hi) - 2.0 * (s.hi * s.lo)) - s.lo * s.lo;
-        w_hi = (1.0 - a) * 128.0;
-        v_hi = k.b * s_hi;
-        v_lo = residual * (s_hi * inverse);
-    } else {
-        const DD as = split(a);
-        const double square = a * a;
-        w_hi = a * (a * 256.0);
-        w_lo = (((as.hi * as.hi - square) + 2.0 * (as.hi * as.lo)) + as.lo * as.lo) * 256.0;
-        v_hi = k.b * a;
+        return acos_of<true>(k, (1.0 - a) * 128.0, 0.0, shifted, k.b * s_hi, residual * (s_hi * inverse));
     }
-    // G(w) from the nearest c = i/256, by D = W - i.
-    constexpr double SHIFTER = 0x1.8p52; // rounds to an integer, kept in the low mantissa bits
-    const double shifted = w_hi + SHIFTER;
-    const double* g = ASIN_RATIO[static_cast<unsigned>(bits_of(shifted)) & 127]; // {G0 hi, G0 lo, G1 head, G1 rest, G2, .., G7}
-    const double d = w_hi - (shifted - SHIFTER);
-    const DD dd = split(d);
-    const DD g_sum = fast_two_sum(g[0], g[2] * dd.hi);
-    const double d2 = d * d;
-    const double tail = d2 * (g[4] + d * ((g[5] + g[6] * d) + d2 * ((g[7] + g[8] * d) + d2 * g[9])));
-    const double slope = g[2] + d * (2.0 * g[4] + 3.0 * g[5] * d);
-    const double g_lo = (((g_sum.lo + g[1]) + g[2] * dd.lo) + (g[3] * d + slope * w_lo)) + tail;
-    // A + B v G.
-    const DD vs = split(v_hi);
-    const DD gs = split(g_sum.hi);
-    const double product = v_hi * g_sum.hi;
-    const double product_error = ((vs.hi * gs.hi - product) + (vs.hi * gs.lo + vs.lo * gs.hi)) + vs.lo * gs.lo;
-    const DD r = fast_two_sum(k.a_hi, product);
-    const double r_lo = ((r.lo + k.a_lo) + (product_error + v_hi * g_lo)) + v_lo * (g_sum.hi + g_lo);
-    return {r.hi, r_lo, std::fabs(v_hi * tail) * ACOS_TAIL_ERROR + std::fabs(r.hi) * ACOS_RELATIVE_ERROR};
+    const DD as = split(a);
+    const double square = a * a;
+    const double w_hi = a * (a * 256.0);
+    const double w_lo = (((as.hi * as.hi - square) + 2.0 * (as.hi * as.lo)) + as.lo * as.lo) * 256.0;
+    return acos_of<false>(k, w_hi, w_lo, w_hi + SHIFTER, k.b * a, 0.0);
 }
 
 // acos of NaN, |x| > 1 and +-1.
