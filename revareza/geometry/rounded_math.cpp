@@ -82,6 +82,19 @@ DD split(double a) noexcept
     return {head, a - head};
 }
 
+// a = head + tail exactly, the head a + shifter - shifter rounded to a
+// multiple of 2^-n (shifter = 1.5 2^(52-n), |a| < 2^(50-n)), |tail| <=
+// 2^-(n+1): cheaper than split() where the size of a is known. For a in
+// [1, 2) and n = 25, head and tail are those of split(), 26 bits each.
+constexpr double SPLIT_26 = 0x1.8p26; // head: a multiple of 2^-26
+constexpr double SPLIT_25 = 0x1.8p27; // head: a multiple of 2^-25
+
+DD split_at(double a, double shifter) noexcept
+{
+    const double head = (a + shifter) - shifter;
+    return {head, a - head};
+}
+
 // The fast paths give f(x) as hi + lo, within err, with lo not necessarily
 // below an ulp of hi. Every real within err of hi + lo rounds to the same
 // double when the two ends do, rounding being monotonic; each end is taken
@@ -292,23 +305,23 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
 //
 // G(w), W = 256 w.hi (exact), c = i/256 the nearest to w, D = W - i exact
 // (Sterbenz, or i = 0), |D| <= 1/2, the table's polynomial in D
-// (ASIN_RATIO): with D = h + l (26 bits each),
+// (ASIN_RATIO): with D = h + l, h a multiple of 2^-26, |l| <= 2^-27,
 //   G = [G0.hi + G1.head h] + G0.lo + G1.head l + G1.rest D + G'(D) 256 w.lo + T,
-// T = G2 D^2 + ... + G7 D^7: the bracket exact in two doubles (G0 >= 1 >
-// |G1 D|), G1.head l exact, G1.rest D rounded (|G1.rest D| < 2^-37),
+// T = G2 D^2 + ... + G6 D^6: the bracket exact in two doubles (G0 >= 1 >
+// |G1 D|, h of 26 bits), G1.head l and G1.rest D rounded (both below 2^-37),
 // G'(D) 256 w.lo taken as (G1 + 2 G2 D + 3 G3 D^2) 256 w.lo (|256 w.lo| <=
 // 64 u, rest below ASIN_RATIO_SLOPE_REST): these small terms and their sums
 // are within 2^-89 of their value. The polynomial is within
-// ASIN_RATIO_ERROR (< 2^-82) G of G; T (below 2^-20.7) within
+// ASIN_RATIO_ERROR (< 2^-72) G of G; T (below 2^-20.7) within
 // ASIN_RATIO_TAIL_ROUNDINGS u |T| of its value.
 //
 // v: s = sqrt(w) rounded, v.lo = (w - s^2)/(2 s): with s = h + l (26 bits
-// each), w - s^2 = ((w - h^2) - 2 h l) - l^2, w - h^2 exact (Sterbenz), the
-// two other steps rounded (below 1.5 2^-104 w in all: the residual is at
-// most 2^-51 w); 1/(2 s) taken as s/(2 w), 2^-50.4 off, so that the
-// division starts at once: within 2^-102 v, |v.lo| <= 1.01 u v (0 for
-// v = |x|).
-// B v G = B v.hi G.hi (exact by Dekker's product) + B v.hi (G.lo - T) +
+// each), w - s^2 = (w - h^2) - l (s + h), w - h^2 exact (Sterbenz), the
+// rest rounded (below 2^-77 w in all, |l| < 2^-25 s); 1/(2 s) taken as
+// s/(2 w), 2^-50.4 off, so that the division starts at once: within
+// 2^-77.9 v, |v.lo| <= 1.01 u v (0 for v = |x|).
+// B v G = B v.hi G.hi (exact by Dekker's product, G.hi split at 2^-25,
+// v.hi as split() splits it) + B v.hi (G.lo - T) +
 // B v.hi T + B v.lo G.hi, rounded; B v.lo G.lo is left out (1.01 u |B v T|
 // and below 2^-89 v). The small terms are added first, then B v.hi T, then
 // B v.lo G.hi, which comes last from the square root: T's product, these
@@ -316,14 +329,16 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
 // order). B v G <= |acos x| (pi/2 - asin v >= pi/3 > asin v,
 // pi - 2 asin v >= 2 pi/3 > 2 asin v), and pi/2 and pi are within 2^-106 of
 // themselves, so
-//   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) u |B v T| + 2^-78 |hi|.
+//   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) u |B v T| + 1.5 2^-72 |hi|.
 // (|T| is 2^-20.7 G at most, and far less on average: the rounding test
 // fails for about one argument in 10^5.) Below |x| = 2^-500, x^2
-// underflows; the errors that brings are below 2^-1000, inside 2^-78 pi/2.
+// underflows; the errors that brings are below 2^-1000, inside 2^-72 pi/2.
+// (The polynomials' degree is the least for 2^-72: a fixed error this small
+// still costs the rounding test almost nothing.)
 constexpr double ACOS_TAIL_ERROR = (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) * U;
-constexpr double ACOS_RELATIVE_ERROR = 0x1p-78;
-static_assert(ASIN_RATIO_ERROR < 0x1p-82 && ASIN_RATIO_SLOPE_REST < 0x1p-26, "the error bound counts on these");
-static_assert(ASIN_RATIO_DEGREE == 7 && ASIN_RATIO_INTERVALS == 64, "fast_acos evaluates these polynomials");
+constexpr double ACOS_RELATIVE_ERROR = 0x1.8p-72;
+static_assert(ASIN_RATIO_ERROR < 0x1p-72 && ASIN_RATIO_SLOPE_REST < 0x1p-26, "the error bound counts on these");
+static_assert(ASIN_RATIO_DEGREE == 6 && ASIN_RATIO_INTERVALS == 64, "acos_of evaluates these polynomials");
 
 // (A, B) of acos = A + B v G(w) by |x| > 1/2 and the sign of x.
 struct AcosCase {
@@ -343,23 +358,23 @@ constexpr double SHIFTER = 0x1.8p52; // x + SHIFTER rounds x to an integer, kept
 
 // A + B v G(w) with W = 256 w = w_hi + w_lo (w_lo = 0 for |x| > 1/2),
 // `shifted` = RN(w_hi + SHIFTER), B v = v_hi + v_lo (v_lo = 0 for
-// |x| <= 1/2): each case with only its own terms.
+// |x| <= 1/2), v_hi = vs.hi + vs.lo (26 bits each): each case with only its
+// own terms.
 template <bool LARGE>
 REVAREZA_FAST_PATH Approximation acos_of(const AcosCase& k, double w_hi, double w_lo, double shifted, double v_hi,
-                                         double v_lo) noexcept
+                                         DD vs, double v_lo) noexcept
 {
-    const double* g = ASIN_RATIO[static_cast<unsigned>(bits_of(shifted)) & 127]; // {G0 hi, G0 lo, G1 head, G1 rest, G2, .., G7}
+    const double* g = ASIN_RATIO[static_cast<unsigned>(bits_of(shifted)) & 127]; // {G0 hi, G0 lo, G1 head, G1 rest, G2, .., G6}
     const double d = w_hi - (shifted - SHIFTER);
-    const DD dd = split(d);
+    const DD dd = split_at(d, SPLIT_26); // |d| <= 1/2
     const DD g_sum = fast_two_sum(g[0], g[2] * dd.hi);
     const double d2 = d * d;
-    const double tail = d2 * g[4] + (d2 * d) * ((g[5] + g[6] * d) + d2 * ((g[7] + g[8] * d) + d2 * g[9]));
+    const double tail = d2 * g[4] + (d2 * d) * ((g[5] + g[6] * d) + d2 * (g[7] + g[8] * d));
     double g_small = ((g_sum.lo + g[1]) + g[2] * dd.lo) + g[3] * d;
     if (!LARGE) {
         g_small += (g[2] + d * (2.0 * g[4] + 3.0 * g[5] * d)) * w_lo;
     }
-    const DD vs = split(v_hi);
-    const DD gs = split(g_sum.hi);
+    const DD gs = split_at(g_sum.hi, SPLIT_25); // 1 <= G < 2
     const double product = v_hi * g_sum.hi;
     const double product_error = ((vs.hi * gs.hi - product) + (vs.hi * gs.lo + vs.lo * gs.hi)) + vs.lo * gs.lo;
     const DD r = fast_two_sum(k.a_hi, product);
@@ -383,14 +398,15 @@ REVAREZA_FAST_PATH Approximation fast_acos(double x) noexcept
         const double s_hi = std::sqrt(half);
         const double inverse = (0.5 * k.b) / half; // B/(2 s) = B s/(2 w): the division starts at once
         const DD s = split(s_hi);
-        const double residual = ((half - s.hi * s.hi) - 2.0 * (s.hi * s.lo)) - s.lo * s.lo;
-        return acos_of<true>(k, (1.0 - a) * 128.0, 0.0, shifted, k.b * s_hi, residual * (s_hi * inverse));
+        const double residual = (half - s.hi * s.hi) - s.lo * (s_hi + s.hi);
+        return acos_of<true>(k, (1.0 - a) * 128.0, 0.0, shifted, k.b * s_hi, {k.b * s.hi, k.b * s.lo},
+                             residual * (s_hi * inverse));
     }
     const DD as = split(a);
     const double square = a * a;
     const double w_hi = a * (a * 256.0);
     const double w_lo = (((as.hi * as.hi - square) + 2.0 * (as.hi * as.lo)) + as.lo * as.lo) * 256.0;
-    return acos_of<false>(k, w_hi, w_lo, w_hi + SHIFTER, k.b * a, 0.0);
+    return acos_of<false>(k, w_hi, w_lo, w_hi + SHIFTER, k.b * a, {k.b * as.hi, k.b * as.lo}, 0.0);
 }
 
 // acos of NaN, |x| > 1 and +-1.
