@@ -20,9 +20,9 @@ constexpr mpfr_prec_t PREC = 2400;
 constexpr int TWO_OVER_PI_WORDS = 56;
 constexpr int TWO_OVER_PI_PAIRS = 37; // 64-bit windows, for exponents up to 971
 constexpr int PI_HALF_WORDS = 20;
-constexpr int SIN_STEPS = 512;       // table of sin(i pi/512), i = 0..256
+constexpr int SIN_STEPS = 512;           // table of sin(i pi/512), i = 0..256
 constexpr int ASIN_RATIO_INTERVALS = 64; // [0, 1/4] by steps of 1/256
-constexpr int TAYLOR_DEGREE = 48;    // Taylor series kept exactly in the bounds
+constexpr int TAYLOR_DEGREE = 48;        // Taylor series kept exactly in the bounds
 constexpr double RATIO_TARGET = 0x1p-72; // error of the polynomials of asin(sqrt w)/sqrt w, relative
 
 struct Number {

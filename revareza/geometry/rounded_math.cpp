@@ -233,7 +233,7 @@ Reduced reduce_huge(double x) noexcept
 //   |sin(x) - (hi + lo)| < 4.2 u z (|S.hi| + |t.hi| + stretch) + 2^-77 |S.hi| stretch
 //                          + 1.5 2^-74 |hi| + d.
 // (The terms in z are what the rounding test mostly pays for: they shrink
-// with t, so that the test fails for about one argument in 10^5.)
+// with t, so that the test fails for about one argument in 4 10^4.)
 constexpr double SIN_COS_POLYNOMIAL_ERROR = 4.2 * U;
 constexpr double SIN_COS_RELATIVE_ERROR = 0x1.8p-74;
 
@@ -331,7 +331,7 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
 // themselves, so
 //   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) u |B v T| + 1.5 2^-72 |hi|.
 // (|T| is 2^-20.7 G at most, and far less on average: the rounding test
-// fails for about one argument in 10^5.) Below |x| = 2^-500, x^2
+// fails for about one argument in 2 10^5.) Below |x| = 2^-500, x^2
 // underflows; the errors that brings are below 2^-1000, inside 2^-72 pi/2.
 // (The polynomials' degree is the least for 2^-72: a fixed error this small
 // still costs the rounding test almost nothing.)
