@@ -455,21 +455,23 @@ int main()
                     mpfr_get_exp(v.v), first, second, third, fourth);
     }
 
-    // sin(i pi/512), i = 0..256, as {hi, lo, head, tail}: hi + lo the value,
-    // head + tail = hi exactly, head of 26 bits.
-    std::printf("// sin(i pi/512) for i = 0..256 as {hi, lo, head, tail}: hi + lo the value, head\n"
-                "// the 26 bits of hi, tail = hi - head; cos(i pi/512) is entry 256 - i.\n"
+    // sin(i pi/512), i = 0..256, as {hi, lo, head, rest}: hi + lo the value
+    // (a DD), head the 26 bits of hi, rest = RN(value - head).
+    std::printf("// sin(i pi/512) for i = 0..256 as {hi, lo, head, rest}: hi + lo the value, head\n"
+                "// the 26 bits of hi, rest the value - head rounded; cos(i pi/512) is entry\n"
+                "// 256 - i.\n"
                 "inline constexpr double SIN_PI_512[257][4] = {\n");
     for (int i = 0; i <= SIN_STEPS / 2; ++i) {
-        Number v;
+        Number v, rest;
         double hi = 0, lo = 0;
         mpfr_mul_ui(v.v, pi.v, static_cast<unsigned long>(i), MPFR_RNDN);
         mpfr_div_ui(v.v, v.v, SIN_STEPS, MPFR_RNDN);
         mpfr_sin(v.v, v.v, MPFR_RNDN);
         split(v.v, hi, lo);
-        mpfr_set_d(v.v, hi, MPFR_RNDN);
-        const double head = rounded_to(v.v, 26);
-        std::printf("    {%a, %a, %a, %a},\n", hi, lo, head, tail_of(hi, head));
+        mpfr_set_d(rest.v, hi, MPFR_RNDN);
+        const double head = rounded_to(rest.v, 26);
+        mpfr_sub_d(rest.v, v.v, head, MPFR_RNDN);
+        std::printf("    {%a, %a, %a, %a},\n", hi, lo, head, nearest(rest.v));
     }
     std::printf("};\n\n");
 

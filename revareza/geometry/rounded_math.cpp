@@ -208,19 +208,22 @@ Reduced reduce_huge(double x) noexcept
 //
 // With i = j mod 256 and the quadrant q = j / 256 mod 4, sin(j pi/512 + y)
 // is S cos t + C sin t, t = y, where S and C are +-sin and +-cos of i pi/512
-// or of (256 - i) pi/512 (the table's values, signed). With
-// C.hi = C.head + C.tail and t.hi = h + l (26 bits each), and z = t.hi^2:
-//   S + C t = [S.hi + C.head h] + S.lo + C.head l + C.tail t.hi + C.lo t.hi
-//             + C.hi t.lo (+ C.lo t.lo and the table's errors, 2^-105 (|S| + |C t|)),
+// or of (256 - i) pi/512 (the table's values, signed). With C = C.head +
+// C.rest (26 bits and the rest rounded) and t.hi = h + l (26 bits each), and
+// z = t.hi^2:
+//   S + C t - S t.hi t.lo = [S.hi + C.head h] + S.lo + C.head l + C.rest t.hi
+//       + (C.hi - S.hi t.hi) t.lo (+ the table's errors, 2^-105 (|S| + |C t|)),
 // the bracket exact in two doubles (|S.hi| >= sin(pi/512) > 1.9 |C t|, or
 // S = 0), C.head h and C.head l exact, the others below 2^-25 |C t| (with
 // y.lo's stretch, 2^-50 stretch more) and rounded, their sums too:
 // together below 2^-74.3 |C t| + 2^-102 stretch; the reduction's 2^-106 |y|
-// adds 2^-106 |C t|.
-//   S (cos t - 1) + C (sin t - t), by polynomials in t.hi to t^6 and t^7
-// (left out: below 2^-65 |S| z and 2^-68 |t| z), with cos(t.hi + t.lo) -
-// cos t.hi = -t.hi t.lo and sin(t.hi + t.lo) - sin t.hi = t.lo, what
-// these leave out below (z/2 + 2^-27.6 |S|) |t.lo| + t.lo^2. Their
+// adds 2^-106 |C t|. (- S t.hi t.lo is the first part of S (cos t - 1)
+// that t.lo brings.)
+//   The rest of S (cos t - 1) + C (sin t - t), by polynomials in t.hi to
+// t^6 and t^7 (left out: below 2^-65 |S| z and 2^-68 |t| z), with
+// cos(t.hi + t.lo) - cos t.hi taken as -t.hi t.lo and sin(t.hi + t.lo) -
+// sin t.hi as t.lo, what these leave out below (z/2 + 2^-27.6 |S|) |t.lo| +
+// t.lo^2. Their
 // roundings, in units of u |S| z: cos t.hi - 1 (z, the sum next to -1/2 and
 // the product: 1.26), its product with S.hi (0.5) and S.lo left out (0.5),
 // adding C (sin t - t) to it, the sum into lo and the rounding test's
@@ -243,18 +246,18 @@ REVAREZA_FAST_PATH Approximation sin_of_reduced(const Reduced& r) noexcept
     const unsigned quadrant = (r.j >> 8) & 3;
     const unsigned mask = 0u - (quadrant & 1);
     const unsigned s_index = (i ^ mask) + (mask & 257); // odd quadrant ? 256 - i : i, without a branch
-    const double* s = SIN_PI_512[s_index];           // {hi, lo, head, tail}
+    const double* s = SIN_PI_512[s_index];           // {hi, lo, head, rest}
     const double* c = SIN_PI_512[256 - s_index];
     // The signs go to the table's values, which are there early, rather
     // than to y or the result.
     const double s_sign = SIGN[quadrant >> 1];
     const double c_sign = SIGN[((quadrant + 1) >> 1) & 1];
     const double s_hi = s_sign * s[0], s_lo = s_sign * s[1];
-    const double c_hi = c_sign * c[0], c_lo = c_sign * c[1], c_head = c_sign * c[2], c_tail = c_sign * c[3];
+    const double c_hi = c_sign * c[0], c_head = c_sign * c[2], c_rest = c_sign * c[3];
     const double t_hi = r.y.hi, t_lo = r.y.lo;
     const DD t = split(t_hi);
     const DD sum = fast_two_sum(s_hi, c_head * t.hi);
-    const double small = ((c_head * t.lo + c_tail * t_hi) + (c_lo * t_hi + c_hi * t_lo)) - s_hi * (t_hi * t_lo);
+    const double small = (c_head * t.lo + c_rest * t_hi) + t_lo * (c_hi - s_hi * t_hi);
     const double z = t_hi * t_hi;
     const double cos_minus_1 = z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720)));
     const double sin_minus_t = t_hi * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040)));
