@@ -49,6 +49,8 @@ double quieted(double nan) noexcept { return from_bits(bits_of(nan) | 0x00080000
 
 constexpr double U = 0x1p-53; // the unit roundoff
 
+constexpr double SHIFTER = 0x1.8p52; // x + SHIFTER rounds x to an integer, kept in the low mantissa bits
+
 // +1 and -1 by a bit, to change signs without a branch.
 constexpr double SIGN[2] = {1.0, -1.0};
 
@@ -136,7 +138,6 @@ struct Reduced {
 // relative error); none for k = 0, where y = x.
 REVAREZA_FAST_PATH Reduced reduce_moderate(double x) noexcept
 {
-    constexpr double SHIFTER = 0x1.8p52; // rounds to an integer, kept in the low mantissa bits
     const double shifted = x * INV_PI_512 + SHIFTER;
     const double k = shifted - SHIFTER;
     const unsigned j = static_cast<unsigned>(bits_of(shifted)) & 1023; // k mod 1024, also for k < 0
@@ -214,23 +215,21 @@ Reduced reduce_huge(double x) noexcept
 //   S + C t - S t.hi t.lo = [S.hi + C.head h] + S.lo + C.head l + C.rest t.hi
 //       + (C.hi - S.hi t.hi) t.lo (+ the table's errors, 2^-105 (|S| + |C t|)),
 // the bracket exact in two doubles (|S.hi| >= sin(pi/512) > 1.9 |C t|, or
-// S = 0), C.head h and C.head l exact, the others below 2^-25 |C t| (with
-// y.lo's stretch, 2^-50 stretch more) and rounded, their sums too:
-// together below 2^-74.3 |C t| + 2^-102 stretch; the reduction's 2^-106 |y|
-// adds 2^-106 |C t|. (- S t.hi t.lo is the first part of S (cos t - 1)
-// that t.lo brings.)
-//   The rest of S (cos t - 1) + C (sin t - t), by polynomials in t.hi to
-// t^6 and t^7 (left out: below 2^-65 |S| z and 2^-68 |t| z), with
+// S = 0), C.head h and C.head l exact, the others below 2^-25 |C t| + u |S| z
+// + 2^-50 stretch and rounded, their sums too: together below 2^-74.3 |C t| +
+// 0.01 u |S| z + 2^-102 stretch; the reduction's 2^-106 |y| adds 2^-106 |C t|.
+// (-S t.hi t.lo is the first part of S (cos t - 1) that t.lo brings.)
+//   The rest of S (cos t - 1) + C (sin t - t), by polynomials in t.hi to t^6
+// and t^7 (left out: below 2^-65 |S| z and 2^-68 |t| z), with
 // cos(t.hi + t.lo) - cos t.hi taken as -t.hi t.lo and sin(t.hi + t.lo) -
-// sin t.hi as t.lo, what these leave out below (z/2 + 2^-27.6 |S|) |t.lo| +
-// t.lo^2. Their
-// roundings, in units of u |S| z: cos t.hi - 1 (z, the sum next to -1/2 and
-// the product: 1.26), its product with S.hi (0.5) and S.lo left out (0.5),
-// adding C (sin t - t) to it, the sum into lo and the rounding test's
-// (1.5): 3.76. In units of u |t| z: sin t.hi - t.hi (z, t.hi z, -1/6 and
-// the sum next to it, the product: 0.75), times C.hi (1/6) and C.lo left
-// out (1/6), t.lo's part (1/2), three additions (1/2): 2.08. t.lo's
-// stretch adds 2^-51 z stretch and 2^-77.6 |S| stretch.
+// sin t.hi as t.lo: what these leave out is below (z/2 + 2^-27.6 |S|) |t.lo|
+// + t.lo^2. The roundings, in units of u |S| z: cos t.hi - 1 (z, the sum next
+// to -1/2 and the product: 1.26), its product with S.hi (0.5) and S.lo left
+// out (0.5), adding C (sin t - t) to it, the sum into lo and the rounding
+// test's (1.5): 3.76. In units of u |t| z: sin t.hi - t.hi (z, t.hi z, -1/6
+// and the sum next to it, the product: 0.75), times C.hi (1/6) and C.lo left
+// out (1/6), t.lo's part (1/2), three additions (1/2): 2.08. y.lo's stretch
+// adds 2^-51 z stretch and 2^-77.6 |S| stretch.
 // As |C t| < 0.51 |S| when S != 0, and |C| = 1 when S = 0, |C t| is at
 // most 1.001 |hi|. So with the reduction's error d:
 //   |sin(x) - (hi + lo)| < 4.2 u z (|S.hi| + |t.hi| + stretch) + 2^-77 |S.hi| stretch
@@ -324,12 +323,11 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
 // s/(2 w), 2^-50.4 off, so that the division starts at once: within
 // 2^-77.9 v, |v.lo| <= 1.01 u v (0 for v = |x|).
 // B v G = B v.hi G.hi (exact by Dekker's product, G.hi split at 2^-25,
-// v.hi as split() splits it) + B v.hi (G.lo - T) +
-// B v.hi T + B v.lo G.hi, rounded; B v.lo G.lo is left out (1.01 u |B v T|
-// and below 2^-89 v). The small terms are added first, then B v.hi T, then
-// B v.lo G.hi, which comes last from the square root: T's product, these
-// two additions and the rounding test's own cost u |B v T| each (to first
-// order). B v G <= |acos x| (pi/2 - asin v >= pi/3 > asin v,
+// v.hi as split() splits it) + B v.hi (G.lo - T) + B v.hi T + B v.lo G.hi,
+// rounded; B v.lo G.lo is left out (1.01 u |B v T| and below 2^-89 v). The
+// small terms are added first, then B v.hi T, then B v.lo G.hi, which comes
+// last from the square root: T's product, these two additions and the
+// rounding test's own cost u |B v T| each (to first order). B v G <= |acos x| (pi/2 - asin v >= pi/3 > asin v,
 // pi - 2 asin v >= 2 pi/3 > 2 asin v), and pi/2 and pi are within 2^-106 of
 // themselves, so
 //   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) u |B v T| + 1.5 2^-72 |hi|.
@@ -356,8 +354,6 @@ constexpr AcosCase ACOS_CASES[4] = {
     {0.0, 0.0, 2.0},                // x > 1/2
     {PI_HI, PI_LO, -2.0},           // x < -1/2
 };
-
-constexpr double SHIFTER = 0x1.8p52; // x + SHIFTER rounds x to an integer, kept in the low mantissa bits
 
 // A + B v G(w) with W = 256 w = w_hi + w_lo (w_lo = 0 for |x| > 1/2),
 // `shifted` = RN(w_hi + SHIFTER), B v = v_hi + v_lo (v_lo = 0 for
