@@ -191,9 +191,10 @@ Reduced reduce_huge(double x) noexcept
     const std::uint64_t next = (((c2 & LOW) << 10) | ((c1 & LOW) >> 22)) & LOW;
     const std::uint64_t up = fraction >> 63; // f >= 1/2: f - 1 from the next multiple
     const unsigned j = static_cast<unsigned>(((c4 >> 22) + up) & 1023);
-    // f_hi: the fraction as a signed 64-bit integer with its last 11 bits
-    // cleared (52 bits and the sign, exact); f_lo: those 11 bits and `next`.
-    const double f_hi = static_cast<double>(static_cast<std::int64_t>(fraction & ~std::uint64_t{0x7ff})) * 0x1p-64;
+    // f_hi: the fraction's top 53 bits, less 1 for f >= 1/2 (integers below
+    // 2^53, exact); f_lo: its last 11 bits and `next`.
+    const double f_hi = (static_cast<double>(static_cast<std::int64_t>(fraction >> 11))
+                         - static_cast<double>(static_cast<std::int64_t>(up)) * 0x1p53) * 0x1p-53;
     const double f_lo = static_cast<double>(static_cast<std::int64_t>(((fraction & 0x7ff) << 32) | next)) * 0x1p-96;
     const DD f = split(f_hi);
     const double y_hi = f_hi * PI_512_HI;
