@@ -1,6 +1,7 @@
 // A digest of revareza::rounded's results, for comparing builds: for each of
 // acos, sin and cos, one line with the count and a 64-bit digest of the
-// result bits on the hard cases and on the COUNT arguments the MPFR test
+// result bits on signaling NaNs (which a 32-bit x86 return register would
+// quiet on its own), the hard cases and the COUNT arguments the MPFR test
 // draws. Two builds that print the same lines agree bit for bit on all of
 // them; where one of them passed the MPFR test, both are correctly rounded.
 //
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -43,6 +45,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     Digest digests[] = {{"acos", revareza::rounded::acos}, {"sin", revareza::rounded::sin}, {"cos", revareza::rounded::cos}};
+    for (const std::uint64_t nan : {0x7ff0000000000001u, 0xfff4000000000000u}) {
+        double x = 0;
+        std::memcpy(&x, &nan, sizeof x);
+        for (Digest& d : digests) {
+            d.add(x);
+        }
+    }
     std::ifstream in(argv[1]);
     if (!in) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);

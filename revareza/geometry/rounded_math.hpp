@@ -13,15 +13,16 @@
 namespace revareza::rounded {
 
 /// The double nearest acos(x), in [0, pi]. NaN for |x| > 1 (a value that
-/// rounded just past 1 included) and for NaN; acos(1) = +0.
+/// rounded just past 1 included); acos(1) = +0. A NaN argument comes back
+/// quiet, its sign and payload kept, on every platform.
 double acos(double x) noexcept;
 
 /// The double nearest sin(x), for any finite x however large; sin(-0) = -0.
-/// NaN for an infinite or NaN x.
+/// NaN for an infinite x; a NaN argument as acos gives it back.
 double sin(double x) noexcept;
 
 /// The double nearest cos(x), for any finite x however large. NaN for an
-/// infinite or NaN x.
+/// infinite x; a NaN argument as acos gives it back.
 double cos(double x) noexcept;
 
 } // namespace revareza::rounded

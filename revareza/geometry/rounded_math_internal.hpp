@@ -25,7 +25,8 @@ inline double from_bits(std::uint64_t b) noexcept
     return x;
 }
 
-/// f(x) lies within error of high + low; high is the double nearest high + low.
+/// f(x) lies within error of high + low (low need not be below an ulp of
+/// high).
 struct Approximation {
     double high;
     double low;

@@ -144,6 +144,7 @@ struct Special {
 const double INF = INFINITY;
 const double NAN_POSITIVE = from_bits(0x7ff8000000000000u);
 const double NAN_NEGATIVE = from_bits(0xfff8000000000000u);
+const double NAN_SIGNALING = from_bits(0x7ff0000000000001u); // comes back quiet, payload kept
 
 const Special SPECIALS[] = {
     {Function::ACOS, 1.0, bits_of(0.0)},
@@ -156,6 +157,7 @@ const Special SPECIALS[] = {
     {Function::ACOS, -INF, 0x7ff8000000000000u},
     {Function::ACOS, NAN_POSITIVE, 0x7ff8000000000000u},
     {Function::ACOS, NAN_NEGATIVE, 0xfff8000000000000u},
+    {Function::ACOS, NAN_SIGNALING, 0x7ff8000000000001u},
     {Function::SIN, 0.0, bits_of(0.0)},
     {Function::SIN, -0.0, bits_of(-0.0)},
     {Function::SIN, 0x1p-1074, bits_of(0x1p-1074)},
@@ -163,12 +165,14 @@ const Special SPECIALS[] = {
     {Function::SIN, -INF, 0xfff8000000000000u},
     {Function::SIN, NAN_POSITIVE, 0x7ff8000000000000u},
     {Function::SIN, NAN_NEGATIVE, 0xfff8000000000000u},
+    {Function::SIN, NAN_SIGNALING, 0x7ff8000000000001u},
     {Function::COS, 0.0, bits_of(1.0)},
     {Function::COS, -0.0, bits_of(1.0)},
     {Function::COS, INF, 0xfff8000000000000u},
     {Function::COS, -INF, 0xfff8000000000000u},
     {Function::COS, NAN_POSITIVE, 0x7ff8000000000000u},
     {Function::COS, NAN_NEGATIVE, 0xfff8000000000000u},
+    {Function::COS, NAN_SIGNALING, 0x7ff8000000000001u},
 };
 
 } // namespace
