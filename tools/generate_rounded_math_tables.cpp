@@ -1,10 +1,10 @@
-// Writes revareza/geometry/rounded_math_tables.hpp, the constants of the
+// Writes revareza/geometry/detail/rounded_math_tables.hpp, the constants of the
 // library's correctly rounded acos, sin and cos, computed with MPFR at 2400
 // bits (every constant is printed exactly: hexadecimal doubles, 32- and
 // 64-bit words), and the bounds that the library's error analysis takes
 // from them.
 //
-//   generate_rounded_math_tables > revareza/geometry/rounded_math_tables.hpp
+//   generate_rounded_math_tables > revareza/geometry/detail/rounded_math_tables.hpp
 //
 // Built only where MPFR is installed (libmpfr-dev); the library itself never
 // links MPFR. Run it again only to change a table.

@@ -12,8 +12,8 @@
 // u = 2^-53 is the unit roundoff; "DD" is a double-double pair hi + lo.
 #include <revareza/geometry/rounded_math.hpp>
 
-#include <revareza/geometry/rounded_math_internal.hpp>
-#include <revareza/geometry/rounded_math_tables.hpp>
+#include <revareza/geometry/detail/rounded_math_internal.hpp>
+#include <revareza/geometry/detail/rounded_math_tables.hpp>
 
 #include <cmath>
 #include <cstdint>

@@ -15,8 +15,8 @@
 // closest of all 2^63 doubles near 2^-(63 + a few): a margin of some 70
 // bits. Should an argument ever need more, the rounding is left undecided
 // at 8 words and 16 are tried.
-#include <revareza/geometry/rounded_math_internal.hpp>
-#include <revareza/geometry/rounded_math_tables.hpp>
+#include <revareza/geometry/detail/rounded_math_internal.hpp>
+#include <revareza/geometry/detail/rounded_math_tables.hpp>
 
 #include <cstdint>
 #include <cstring>

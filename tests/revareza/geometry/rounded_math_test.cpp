@@ -12,7 +12,7 @@
 // on one in 8 (one in 64 at the slow path's second precision) the slow path
 // alone must give the right double. Prints what it saw; fails on any miss.
 #include <revareza/geometry/rounded_math.hpp>
-#include <revareza/geometry/rounded_math_internal.hpp>
+#include <revareza/geometry/detail/rounded_math_internal.hpp>
 
 #include "tools/rounded_math_arguments.hpp"
 
