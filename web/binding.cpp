@@ -45,6 +45,9 @@ using revareza::web::ObjectReading;
 // the direction of projection (type 1) or the centre (type 2).
 constexpr int FIELD_COUNT = 15;
 
+// What compute says to a call the page never makes.
+constexpr char BAD_CALL[] = "compute takes the type 1 or 2, fifteen texts and an object or nothing";
+
 // Where a vector's fields stand among the page's five vectors.
 int vector_index(Role role)
 {
@@ -168,9 +171,9 @@ val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
         scene.set("centre", coordinates(d.centre));
     }
     const HVector image = m * d.point;
-    const bool has_image = revareza::image_weight(m, d.point) != 0.0;
-    scene.set("plane", has_image ? array_of(image.x(), image.y()) : val::null());
-    scene.set("image", has_image ? coordinates(in_space(d.origin, d.x, y, image.x(), image.y())) : val::null());
+    const bool imaged = revareza::has_image(m, d.point);
+    scene.set("plane", imaged ? array_of(image.x(), image.y()) : val::null());
+    scene.set("image", imaged ? coordinates(in_space(d.origin, d.x, y, image.x(), image.y())) : val::null());
     return scene;
 }
 
@@ -194,10 +197,10 @@ val object_points(const ObjectReading& object, const Definition* d, const HVecto
             continue;
         }
         const HVector image = m * p;
-        const bool has_image = revareza::image_weight(m, p) != 0.0;
-        plane.call<void>("push", has_image ? array_of(image.x(), image.y()) : val::null());
+        const bool imaged = revareza::has_image(m, p);
+        plane.call<void>("push", imaged ? array_of(image.x(), image.y()) : val::null());
         images.call<void>("push",
-                          has_image ? coordinates(in_space(d->origin, d->x, y, image.x(), image.y())) : val::null());
+                          imaged ? coordinates(in_space(d->origin, d->x, y, image.x(), image.y())) : val::null());
         results.call<void>("push", result_line(m, p));
         behind.call<void>("push", revareza::behind_centre(m, p));
     }
@@ -302,17 +305,17 @@ val error(const char* text)
 val compute(const val& type_value, const val& texts, const val& object_value)
 {
     if (!type_value.isNumber() || (type_value.as<double>() != 1.0 && type_value.as<double>() != 2.0)) {
-        return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
+        return error(BAD_CALL);
     }
     if (!texts.isArray() || texts["length"].as<double>() != FIELD_COUNT) {
-        return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
+        return error(BAD_CALL);
     }
     Field fields[FIELD_COUNT];
     std::string_view views[FIELD_COUNT];
     for (int i = 0; i < FIELD_COUNT; ++i) {
         const val text = texts[i];
         if (!text.isString()) {
-            return error("compute takes the type 1 or 2, fifteen texts and an object or nothing");
+            return error(BAD_CALL);
         }
         fields[i] = field_of(text);
         views[i] = fields[i].text;
@@ -358,7 +361,7 @@ val compute(const val& type_value, const val& texts, const val& object_value)
         echoes.call<void>("push", text_of(revareza::echo(d.direction)));
     }
     const HVector image = m * d.point;
-    const bool has_image = revareza::image_weight(m, d.point) != 0.0;
+    const bool imaged = revareza::has_image(m, d.point);
     val copies = val::object();
     copies.set("programa", revareza::matrix_text(m, revareza::MatrixForm::PROGRAM));
     copies.set("numpy", revareza::matrix_text(m, revareza::MatrixForm::NUMPY));
@@ -366,7 +369,7 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     copies.set("colunas", revareza::matrix_text(m, revareza::MatrixForm::COLUMN_MAJOR));
     const HVector normal = revareza::cross(d.x, y);
     val measures = val::null();
-    if (has_image) {
+    if (imaged) {
         measures = val::object();
         measures.set("x", measure_text(image.x()));
         measures.set("y", measure_text(image.y()));

@@ -36,6 +36,11 @@ Matrix4 projection_matrix(const Definition& d) noexcept
     return product(projection_steps(d));
 }
 
+bool has_image(const Matrix4& m, const HVector& point) noexcept
+{
+    return image_weight(m, point) != 0.0;
+}
+
 bool behind_centre(const Matrix4& m, const HVector& point) noexcept
 {
     return image_weight(m, point) < 0.0;

@@ -100,6 +100,12 @@ ProjectionSteps projection_steps(const Definition& definition) noexcept;
 /// entries, as the builders give them.
 Matrix4 projection_matrix(const Definition& definition) noexcept;
 
+/// Whether the point has an image on the plane of the projection m: a
+/// weight of m * point other than 0. A point in the plane through a
+/// perspective's centre parallel to its plane has none (m * point would be
+/// a direction, no position on the plane).
+bool has_image(const Matrix4& m, const HVector& point) noexcept;
+
 /// Whether the point lies behind the centre of the perspective projection
 /// m: on the other side of the centre from the plane, so that the line from
 /// the point meets the plane only after passing through the centre. That is

@@ -6,6 +6,12 @@
 #include <ostream>
 
 namespace revareza {
+namespace {
+
+// The echo of a direction used as it was given.
+constexpr char USING_VECTOR[] = "Usando o vetor ";
+
+} // namespace
 
 const char* question(Role role) noexcept
 {
@@ -90,13 +96,13 @@ const char* field_message(FieldProblem problem) noexcept
 
 Echo echo(const HVector& v) noexcept
 {
-    return {"Usando o vetor ", v};
+    return {USING_VECTOR, v};
 }
 
 Echo y_echo(const HVector& x, const HVector& given_y) noexcept
 {
     // The words say whether the Y given is the one used.
-    return {within_ortho_tolerance(x, given_y) ? "Usando o vetor "
+    return {within_ortho_tolerance(x, given_y) ? USING_VECTOR
                                                : "O vetor passado nao e' ortogonal ao vetor X, usando ",
             orthogonal_y(x, given_y)};
 }
@@ -124,7 +130,7 @@ void write_result(std::ostream& out, const Matrix4& m, const HVector& point)
     // A weight of 0 puts the image at infinity: the line from the centre
     // through the point runs parallel to the plane. m * point would be a
     // unit direction, no position on the plane, so none is written.
-    if (image_weight(m, point) == 0.0) {
+    if (!has_image(m, point)) {
         out << "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que "
                "passa pelo centro.";
         return;
