@@ -84,7 +84,8 @@ Stop run_dialogue(Console& console, ProjectionType type)
         prompt << echo(d.direction) << prompt_end;
     }
 
-    const Matrix4 m = projection_matrix(d);
+    // Matrix mode makes Y as it always has: its matrices stay the same.
+    const Matrix4 m = interactive ? projection_matrix(d) : unchecked_projection_matrix(d);
     if (interactive) {
         write_result(console.out, m, d.point);
     } else {

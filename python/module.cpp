@@ -433,8 +433,8 @@ Raises
 ValueError
     For an argument that is not three finite numbers, a zero direction,
     and a definition with no projection: a y parallel to x, a direction
-    parallel to the plane, or numbers so large that the matrix overflows.
-    The message names the argument.
+    parallel to the plane (each a sine of at most 2^-40), or numbers so
+    large that the matrix overflows. The message names the argument.
 TypeError
     For an argument that does not hold numbers.)",
            origin, x, y, direction);
@@ -466,8 +466,8 @@ Raises
 ValueError
     For an argument that is not three finite numbers, a zero direction,
     and a definition with no projection: a y parallel to x, a centre in
-    the plane, or numbers so large that the matrix overflows. The message
-    names the argument.
+    the plane (within 2^-40 (|centre| + |origin|) of it), or numbers so
+    large that the matrix overflows. The message names the argument.
 TypeError
     For an argument that does not hold numbers.)",
            origin, x, y, centre);
@@ -534,7 +534,8 @@ Returns
 numpy.ndarray, shape (3,), float64
     y as given when |x . y| is at most 1e-7; otherwise the unit direction
     cross(cross(x, y), x), orthogonal to x in the plane of x and y. A y
-    exactly parallel to x gives NaN.
+    parallel to x (the sine of their angle at most 2^-40, which takes in
+    every y parallel up to rounding) spans no plane with it and gives NaN.
 
 Raises
 ------
@@ -562,9 +563,9 @@ Returns
 -------
 numpy.ndarray, shape (2,) or (..., 2), float64
     The x and y of each point's image (out, when given). A point whose
-    image has weight 0 has no image on the plane (it lies in the plane
-    through the centre parallel to the projection plane): its x and y are
-    NaN. The others are bit for bit what the program prints in
+    image has weight 0 (at most 2^-40 times the sum of the weight's terms'
+    magnitudes) has no image on the plane (it lies in the plane through
+    the centre parallel to the projection plane): its x and y are NaN. The others are bit for bit what the program prints in
     interactive mode.
 
 Raises

@@ -9,6 +9,8 @@
 
 #include "python/point_projection.hpp"
 
+#include <revareza/projection/tolerances.hpp>
+
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -37,7 +39,10 @@ inline void store_double(char* p, double value) noexcept { std::memcpy(p, &value
 //   store_packed(p, x, y)        WIDTH pairs packed as an (N, 2) array
 //   gather(p, stride)            WIDTH doubles stride bytes apart
 //   scatter(p, stride, v)        the reverse
-//   nan_where_zero(v, w)         v, with NaN in the lanes where w is 0
+//   abs(v)                       |v|
+//   imaged(w, magnitude)         a mask of the lanes where |w| > 2^-40 magnitude
+//                                and magnitude is finite (has_image's test)
+//   nan_unless(v, mask)          v, with NaN in the lanes the mask leaves out
 template <class L, bool PACKED_IN, bool PACKED_OUT>
 std::ptrdiff_t project_lanes(const double (&m)[16], const PointRun& run) noexcept
 {
@@ -67,10 +72,16 @@ std::ptrdiff_t project_lanes(const double (&m)[16], const PointRun& run) noexcep
         // The fourth is m[i][3] * 1.0, which is m[i][3] exactly.
         const Vector r0 = ((m00 * x + m01 * y) + m02 * z) + m03;
         const Vector r1 = ((m10 * x + m11 * y) + m12 * z) + m13;
-        const Vector r3 = ((m30 * x + m31 * y) + m32 * z) + m33;
-        // HVector::set divides by a weight other than 0 (NaN included).
-        const Vector image_x = L::nan_where_zero(r0 / r3, r3);
-        const Vector image_y = L::nan_where_zero(r1 / r3, r3);
+        const Vector w0 = m30 * x;
+        const Vector w1 = m31 * y;
+        const Vector w2 = m32 * z;
+        const Vector r3 = ((w0 + w1) + w2) + m33;
+        // has_image: a weight within rounding of 0, measured against its
+        // terms, puts the point in the plane through the centre: no image.
+        const Vector magnitude = ((L::abs(w0) + L::abs(w1)) + L::abs(w2)) + L::abs(m33);
+        const Vector imaged = L::imaged(r3, magnitude);
+        const Vector image_x = L::nan_unless(r0 / r3, imaged);
+        const Vector image_y = L::nan_unless(r1 / r3, imaged);
         if constexpr (PACKED_OUT) {
             L::store_packed(out, image_x, image_y);
         } else {

@@ -1,7 +1,10 @@
 #include "python/point_projection.hpp"
 #include "python/point_lanes.hpp"
 
+#include <revareza/definition/definition.hpp>
 #include <revareza/geometry/hvector.hpp>
+
+#include <cmath>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -50,10 +53,18 @@ struct Sse2Lanes {
         store_double(p + stride, _mm_cvtsd_f64(_mm_unpackhi_pd(v, v)));
     }
 
-    static Vector nan_where_zero(Vector v, Vector w) noexcept
+    static Vector abs(Vector v) noexcept { return _mm_andnot_pd(_mm_set1_pd(-0.0), v); }
+
+    // Ordered comparisons: a NaN in either makes the lane false.
+    static Vector imaged(Vector w, Vector magnitude) noexcept
     {
-        const Vector zero = _mm_cmpeq_pd(w, _mm_setzero_pd());
-        return _mm_or_pd(_mm_and_pd(zero, _mm_set1_pd(NOT_A_NUMBER)), _mm_andnot_pd(zero, v));
+        return _mm_and_pd(_mm_cmpgt_pd(abs(w), _mm_mul_pd(_mm_set1_pd(DEGENERACY_TOLERANCE), magnitude)),
+                          _mm_cmplt_pd(magnitude, _mm_set1_pd(INFINITY)));
+    }
+
+    static Vector nan_unless(Vector v, Vector mask) noexcept
+    {
+        return _mm_or_pd(_mm_and_pd(mask, v), _mm_andnot_pd(mask, _mm_set1_pd(NOT_A_NUMBER)));
     }
 };
 #endif
@@ -64,10 +75,10 @@ void project_each(const Matrix4& m, const PointRun& run, std::ptrdiff_t first) n
     for (std::ptrdiff_t i = first; i < run.count; ++i) {
         const char* const in = run.in + i * run.in_point;
         char* const out = run.out + i * run.out_point;
-        const HVector image = m * HVector(load_double(in), load_double(in + run.in_coordinate),
-                                          load_double(in + 2 * run.in_coordinate), 1.0);
-        // A weight of 0 made the image a direction: no point of the plane.
-        const bool on_plane = image.w() != 0.0;
+        const HVector point(load_double(in), load_double(in + run.in_coordinate),
+                            load_double(in + 2 * run.in_coordinate), 1.0);
+        const HVector image = m * point;
+        const bool on_plane = has_image(m, point);
         store_double(out, on_plane ? image.x() : NOT_A_NUMBER);
         store_double(out + run.out_coordinate, on_plane ? image.y() : NOT_A_NUMBER);
     }

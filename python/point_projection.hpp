@@ -1,7 +1,8 @@
 // Many points projected by one matrix, as numpy lays them out: x and y of
 // m * (x, y, z, 1) for each point, as the library's Matrix4 and HVector
-// compute them, and NaN for both where the image's weight is 0 (such a point
-// has no image on the plane). The loop runs in SIMD lanes, SSE2 or, where
+// compute them, and NaN for both where the point has no image on the plane
+// (has_image: its image's weight is within 2^-40 of 0, relative to the
+// weight's terms). The loop runs in SIMD lanes, SSE2 or, where
 // the processor has it, AVX2; each lane does one point's operations in the
 // library's order, so every way gives the same bits.
 #pragma once
@@ -34,7 +35,7 @@ enum class Lanes { SCALAR, SSE2, AVX2 };
 Lanes best_lanes() noexcept;
 
 /// Writes x and y of m * (x, y, z, 1) for every point of run, or NaN for
-/// both where the weight m * (x, y, z, 1) has is 0.
+/// both where the point has no image (has_image).
 void project_points(const Matrix4& m, const PointRun& run, Lanes lanes) noexcept;
 
 /// project_points' AVX2 lanes, from a file of their own compiled for AVX2:

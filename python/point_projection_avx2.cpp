@@ -6,6 +6,8 @@
 
 #include <immintrin.h>
 
+#include <cmath>
+
 namespace revareza::python {
 namespace {
 
@@ -59,10 +61,19 @@ struct Avx2Lanes {
         }
     }
 
-    static Vector nan_where_zero(Vector v, Vector w) noexcept
+    static Vector abs(Vector v) noexcept { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), v); }
+
+    // Ordered comparisons: a NaN in either makes the lane false.
+    static Vector imaged(Vector w, Vector magnitude) noexcept
     {
-        const Vector zero = _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_EQ_OQ);
-        return _mm256_blendv_pd(v, _mm256_set1_pd(NOT_A_NUMBER), zero);
+        const Vector bound = _mm256_mul_pd(_mm256_set1_pd(DEGENERACY_TOLERANCE), magnitude);
+        return _mm256_and_pd(_mm256_cmp_pd(abs(w), bound, _CMP_GT_OQ),
+                             _mm256_cmp_pd(magnitude, _mm256_set1_pd(INFINITY), _CMP_LT_OQ));
+    }
+
+    static Vector nan_unless(Vector v, Vector mask) noexcept
+    {
+        return _mm256_blendv_pd(_mm256_set1_pd(NOT_A_NUMBER), v, mask);
     }
 };
 

@@ -9,8 +9,8 @@
 //                                      rounded, the same on every platform
 //   <revareza/projection/...>          build_parallel_projection,
 //                                      build_perspective_projection, their
-//                                      steps, and orthogonal_y for the
-//                                      plane's Y
+//                                      steps, orthogonal_y for the
+//                                      plane's Y, and the tolerances
 //   <revareza/text/number_input.hpp>  the number reader of the program
 //   <revareza/text/number_output.hpp> numbers with 17 significant digits
 //   <revareza/definition/...>          a projection as its user defines
@@ -49,6 +49,7 @@
 #include <revareza/projection/parallel_projection.hpp>
 #include <revareza/projection/perspective_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
+#include <revareza/projection/tolerances.hpp>
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>

@@ -12,6 +12,34 @@ bool is_finite(const HVector& v) noexcept
     return std::isfinite(v.x()) && std::isfinite(v.y()) && std::isfinite(v.z());
 }
 
+double largest_magnitude(const HVector& v) noexcept
+{
+    return std::fmax(std::fabs(v.x()), std::fmax(std::fabs(v.y()), std::fabs(v.z())));
+}
+
+// Whether the centre c lies in the plane through o with unit normal n:
+// |n . (c - o)| <= DEGENERACY_TOLERANCE (|c| + |o|). Both sides scale alike,
+// so c and o are first brought near 1 by one power of two (exact), and
+// neither c - o nor the lengths can overflow.
+bool centre_in_plane(const HVector& n, const HVector& c, const HVector& o) noexcept
+{
+    const double largest = std::fmax(largest_magnitude(c), largest_magnitude(o));
+    if (largest == 0.0) {
+        return true; // both the origin: C = O
+    }
+    if (!std::isfinite(largest)) {
+        return false; // no measure: the matrix is not finite either
+    }
+    int exponent = 0;
+    std::frexp(largest, &exponent);
+    const auto scaled = [exponent](double v) { return std::ldexp(v, -exponent); };
+    const double cx = scaled(c.x()), cy = scaled(c.y()), cz = scaled(c.z());
+    const double ox = scaled(o.x()), oy = scaled(o.y()), oz = scaled(o.z());
+    const double distance = n.x() * (cx - ox) + n.y() * (cy - oy) + n.z() * (cz - oz);
+    const double sizes = std::sqrt((cx * cx + cy * cy) + cz * cz) + std::sqrt((ox * ox + oy * oy) + oz * oz);
+    return std::fabs(distance) <= DEGENERACY_TOLERANCE * sizes; // NaN: not in it
+}
+
 } // namespace
 
 Role role_of(Problem problem, ProjectionType type) noexcept
@@ -36,14 +64,30 @@ Matrix4 projection_matrix(const Definition& d) noexcept
     return product(projection_steps(d));
 }
 
+Matrix4 unchecked_projection_matrix(const Definition& d) noexcept
+{
+    const HVector y = unchecked_orthogonal_y(d.x, d.y);
+    return product(d.type == ProjectionType::PARALLEL ? parallel_steps(d.origin, d.x, y, d.direction)
+                                                      : perspective_steps(d.origin, d.x, y, d.centre));
+}
+
+ImageWeight image_weight_of(const Matrix4& m, const HVector& point) noexcept
+{
+    // The terms in operator*'s order; their sum is image_weight(m, point).
+    const double terms[4] = {m(3, 0) * point.x(), m(3, 1) * point.y(), m(3, 2) * point.z(), m(3, 3) * point.w()};
+    return {((terms[0] + terms[1]) + terms[2]) + terms[3],
+            ((std::fabs(terms[0]) + std::fabs(terms[1])) + std::fabs(terms[2])) + std::fabs(terms[3])};
+}
+
 bool has_image(const Matrix4& m, const HVector& point) noexcept
 {
-    return image_weight(m, point) != 0.0;
+    const ImageWeight w = image_weight_of(m, point);
+    return std::isfinite(w.magnitude) && std::fabs(w.weight) > DEGENERACY_TOLERANCE * w.magnitude;
 }
 
 bool behind_centre(const Matrix4& m, const HVector& point) noexcept
 {
-    return image_weight(m, point) < 0.0;
+    return has_image(m, point) && image_weight(m, point) < 0.0;
 }
 
 Problem check(const Definition& d) noexcept
@@ -52,14 +96,19 @@ Problem check(const Definition& d) noexcept
     if (plane != Problem::NONE) {
         return plane;
     }
-    const ProjectionSteps steps = projection_steps(d);
-    // The shear divides by this z: a line along a direction parallel to the
-    // plane never meets it, and a line from a centre in the plane meets it
-    // only at the centre, or runs in it.
-    if (steps.aligned.z() == 0.0) {
-        return d.type == ProjectionType::PARALLEL ? Problem::DIRECTION_PARALLEL_TO_PLANE : Problem::CENTRE_IN_PLANE;
+    // The plane's unit normal from the directions the builder aligns. A
+    // line along a direction parallel to the plane never meets it, and a
+    // line from a centre in the plane meets it only at the centre, or runs
+    // in it.
+    const HVector normal = cross(d.x, orthogonal_y(d.x, d.y));
+    if (d.type == ProjectionType::PARALLEL) {
+        if (std::fabs(dot(normal, d.direction)) <= DEGENERACY_TOLERANCE) { // NaN: NOT_FINITE below
+            return Problem::DIRECTION_PARALLEL_TO_PLANE;
+        }
+    } else if (centre_in_plane(normal, d.centre, d.origin)) {
+        return Problem::CENTRE_IN_PLANE;
     }
-    return is_finite(product(steps)) ? Problem::NONE : Problem::NOT_FINITE;
+    return is_finite(projection_matrix(d)) ? Problem::NONE : Problem::NOT_FINITE;
 }
 
 } // namespace revareza

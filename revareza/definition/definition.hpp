@@ -20,6 +20,7 @@
 #include <revareza/geometry/hvector.hpp>
 #include <revareza/geometry/matrix4.hpp>
 #include <revareza/projection/projection_steps.hpp>
+#include <revareza/projection/tolerances.hpp>
 
 namespace revareza {
 
@@ -43,21 +44,26 @@ constexpr Role last_role(ProjectionType type) noexcept
     return type == ProjectionType::PARALLEL ? Role::DIRECTION : Role::CENTRE;
 }
 
-/// Why a definition has no projection, or NONE when it has one. Each is
-/// decided by the arithmetic the projection itself does, with no tolerance.
+/// Why a definition has no projection, or NONE when it has one. Each
+/// geometric reason is decided by a relative measure against
+/// DEGENERACY_TOLERANCE (2^-40), the same whatever the scale of the numbers
+/// and far above their rounding, so that a definition degenerate in exact
+/// arithmetic is refused however its numbers round.
 enum class Problem {
     NONE,
     /// A field holds no number the reader takes.
     UNREADABLE,
     /// A direction given as (0, 0, 0).
     ZERO_DIRECTION,
-    /// Y is parallel to X: the Y made orthogonal to X is no finite direction.
+    /// Y is parallel to X: Y is to be made orthogonal to X and the unit
+    /// directions' cross product has length at most 2^-40
+    /// (parallel_directions).
     Y_PARALLEL_TO_X,
-    /// The direction of projection is parallel to the plane: its z in the
-    /// plane's aligned frame is 0.
+    /// The direction of projection is parallel to the plane: |n . D| <=
+    /// 2^-40, with n the unit normal X x Y of the directions the builder
+    /// uses and D the unit direction of projection.
     DIRECTION_PARALLEL_TO_PLANE,
-    /// The centre lies in the plane: the plane origin's z, seen from the
-    /// centre in the aligned frame, is 0.
+    /// The centre lies in the plane: |n . (C - O)| <= 2^-40 (|C| + |O|).
     CENTRE_IN_PLANE,
     /// Numbers so large that the arithmetic overflows: the matrix (or the
     /// point's image) holds an infinite or NaN entry.
@@ -83,7 +89,7 @@ struct Definition {
 };
 
 /// Y_PARALLEL_TO_X when x and y span no plane (orthogonal_y(x, y) is not
-/// finite), else NONE.
+/// finite: y is to be made orthogonal and is parallel to x), else NONE.
 Problem check_plane(const HVector& x, const HVector& y) noexcept;
 
 /// Why the definition has no projection, or NONE. In this order:
@@ -96,21 +102,42 @@ ProjectionSteps projection_steps(const Definition& definition) noexcept;
 
 /// The definition's matrix: build_parallel_projection or
 /// build_perspective_projection of its plane (Y made orthogonal to X) and
-/// its last vector. Where check() finds a problem it holds NaN or infinite
-/// entries, as the builders give them.
+/// its last vector. Where check() finds a problem it may hold anything,
+/// NaN and infinite entries included, as the builders give them.
 Matrix4 projection_matrix(const Definition& definition) noexcept;
 
-/// Whether the point has an image on the plane of the projection m: a
-/// weight of m * point other than 0. A point in the plane through a
-/// perspective's centre parallel to its plane has none (m * point would be
-/// a direction, no position on the plane).
+/// The matrix matrix mode prints: projection_matrix with Y made orthogonal
+/// by unchecked_orthogonal_y, as matrix mode has always made it, so that a
+/// Y parallel to X only up to rounding still gives the matrix it always
+/// gave. The same as projection_matrix for every definition check() takes.
+Matrix4 unchecked_projection_matrix(const Definition& definition) noexcept;
+
+/// The weight of m * point (p with p.w = 1) and what it is made of: w =
+/// sum over j of m[3][j] p[j], and the sum of the terms' magnitudes, |m[3][j]
+/// p[j]|, against which w is measured.
+struct ImageWeight {
+    double weight;
+    double magnitude;
+};
+
+/// The weight of m * point, summed as operator* sums it, and its terms'
+/// magnitudes.
+ImageWeight image_weight_of(const Matrix4& m, const HVector& point) noexcept;
+
+/// Whether the point has an image on the plane of the projection m: its
+/// image's weight w is more than 2^-40 times the sum of the magnitudes of
+/// its terms. A point in the plane through a perspective's centre parallel
+/// to its plane has none: the line from the centre through it never meets
+/// the plane, and m * point would be a direction (or, rounded, a point
+/// anywhere), no position on the plane. A weight whose terms are not
+/// finite has no image either; write_result says why.
 bool has_image(const Matrix4& m, const HVector& point) noexcept;
 
 /// Whether the point lies behind the centre of the perspective projection
 /// m: on the other side of the centre from the plane, so that the line from
 /// the point meets the plane only after passing through the centre. That is
-/// a negative weight of m * point (image_weight). False for a parallel
-/// projection, whose weight stays 1.
+/// a point with an image (has_image) whose weight is negative. False for a
+/// parallel projection, whose weight stays 1.
 bool behind_centre(const Matrix4& m, const HVector& point) noexcept;
 
 } // namespace revareza

@@ -129,7 +129,12 @@ void write_result(std::ostream& out, const Matrix4& m, const HVector& point)
     }
     // A weight of 0 puts the image at infinity: the line from the centre
     // through the point runs parallel to the plane. m * point would be a
-    // unit direction, no position on the plane, so none is written.
+    // unit direction, or within rounding of 0 a point anywhere, no position
+    // on the plane, so none is written. Terms that overflow measure nothing.
+    if (!std::isfinite(image_weight_of(m, point).magnitude)) {
+        out << problem_message(Problem::NOT_FINITE, Role::POINT);
+        return;
+    }
     if (!has_image(m, point)) {
         out << "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que "
                "passa pelo centro.";

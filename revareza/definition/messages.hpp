@@ -69,8 +69,8 @@ void write_coordinate(std::ostream& out, double v);
 
 /// Writes, without a newline, what interactive mode prints for the point
 /// under the matrix m: "O resultado da revareza e': (x,y)" with five
-/// decimals, or the line that says the point has no image (its image has
-/// weight 0), or, when m or the image holds a non-finite number, the
+/// decimals, or the line that says the point has no image (has_image), or,
+/// when m, the image's weight or the image holds a non-finite number, the
 /// NOT_FINITE reason. Leaves the stream's precision at 5.
 void write_result(std::ostream& out, const Matrix4& m, const HVector& point);
 

@@ -14,20 +14,28 @@
 #pragma once
 
 #include <revareza/geometry/hvector.hpp>
+#include <revareza/projection/tolerances.hpp>
 
 namespace revareza {
-
-/// Largest |dot(x, y)| for which y is taken as orthogonal to x.
-constexpr double ORTHO_TOLERANCE = 1e-7;
 
 /// Whether orthogonal_y keeps y as given: |dot(x, y)| is not greater than
 /// ORTHO_TOLERANCE (a NaN dot product is not greater either).
 bool within_ortho_tolerance(const HVector& x, const HVector& y) noexcept;
 
+/// Whether the unit directions x and y are parallel (or opposite) within
+/// DEGENERACY_TOLERANCE: the length of their cross product, the sine of the
+/// angle between them, is at most 2^-40. NaN components count as parallel.
+bool parallel_directions(const HVector& x, const HVector& y) noexcept;
+
 /// y as given when within_ortho_tolerance(x, y); otherwise the unit
 /// direction cross(cross(x, y), x), orthogonal to x in the plane of x and
-/// y. A y exactly parallel to x has no such direction and gives NaN; one
-/// parallel only up to rounding gives some direction orthogonal to x.
+/// y. A y parallel to x (parallel_directions, which includes every y
+/// parallel only up to rounding) spans no plane with it and gives NaN.
 HVector orthogonal_y(const HVector& x, const HVector& y) noexcept;
+
+/// orthogonal_y without the parallel test, as matrix mode has always made
+/// Y: a y parallel to x up to rounding gives the normalised tiny cross
+/// product, some direction orthogonal to x; an exactly parallel one, NaN.
+HVector unchecked_orthogonal_y(const HVector& x, const HVector& y) noexcept;
 
 } // namespace revareza

@@ -17,6 +17,7 @@ from fractions import Fraction
 import numpy as np
 import pytest
 
+import exact
 import revareza
 
 PROGRAM = os.environ["REVAREZA_PROGRAM"]
@@ -112,9 +113,13 @@ def test_matrices_are_the_programs_text_for_text():
     assert len(program) == len(definitions) + 1
     refused = 0
     for i, d in enumerate(definitions):
-        if "nan" in program[i] or "inf" in program[i]:
-            # No projection (Y parallel to X, a direction along the
-            # plane...): refused, naming the argument.
+        # Refused exactly where exact arithmetic finds no projection (the
+        # measures far from 2^-40 either way here), or the program's
+        # matrix has no finite numbers; then named for the argument.
+        y_sine, last_measure = exact.measures(*d)
+        degenerate = y_sine <= exact.TOLERANCE or last_measure <= exact.TOLERANCE
+        assert degenerate or y_sine > 4 * exact.TOLERANCE and last_measure > 4 * exact.TOLERANCE, d
+        if degenerate or "nan" in program[i] or "inf" in program[i]:
             with pytest.raises(ValueError, match="^(y|direction|centre) (is|lies) "):
                 module_matrix(*d)
             refused += 1
@@ -128,12 +133,15 @@ def test_matrices_are_the_programs_text_for_text():
 
 def applied(m, points):
     """x and y of Matrix4 * HVector for each point, in IEEE doubles as the C++
-    orders them; NaN where the image's weight is 0 (no point of the plane)."""
+    orders them; NaN where the point has no image: its weight within 2^-40
+    of 0 relative to its terms (or the terms not finite)."""
     p = np.asarray(points, dtype=np.float64)
     x, y, z = p[..., 0], p[..., 1], p[..., 2]
     with np.errstate(all="ignore"):
         r0, r1, r3 = (((m[i][0] * x + m[i][1] * y) + m[i][2] * z) + m[i][3] * 1.0 for i in (0, 1, 3))
-        return np.where((r3 == 0)[..., None], np.nan, np.stack((r0 / r3, r1 / r3), axis=-1))
+        terms = ((abs(m[3][0] * x) + abs(m[3][1] * y)) + abs(m[3][2] * z)) + abs(m[3][3])
+        imaged = (abs(r3) > 2.0**-40 * terms) & (terms < math.inf)
+        return np.where(imaged[..., None], np.stack((r0 / r3, r1 / r3), axis=-1), np.nan)
 
 
 def bits(a):
@@ -148,6 +156,9 @@ def projection_cases():
     # From the origin onto z = 5: points at z = 0 get weight 0, points
     # behind the centre a negative one.
     matrices.append(revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0]))
+    # From (0, 0, 1) onto z = 0 the weight is 1 - z: within rounding of 0
+    # near z = 1, against terms near 2.
+    matrices.append(revareza.perspective_projection([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, 1]))
     # Signs of zeros, and weights that are -0.0, 0 or underflow.
     matrices.append(np.where(np.eye(4) == 1, 1.0, -0.0))
     matrices.append(np.vstack(([-0.0] * 4, np.eye(4)[1:])))
@@ -158,6 +169,7 @@ def projection_cases():
     points[1:2000:5, 2] *= -1
     points[2000:2040] = [[-0.0, -0.0, -0.0], [-0.0, 1, 1], [math.inf, 1, 2], [math.nan, 0, 0],
                          [1e-200, -1e-200, 0], [1, -math.inf, math.inf], [0, 0, 0], [1, 2, 0]] * 5
+    points[2040:2080] = [[3, -4, 1 + 2.0**-44], [3, 4, 1 - 2.0**-45], [-5, 1, 1 + 2.0**-38], [1e300, 1e300, 1]] * 10
     points = points[np.random.default_rng(8).permutation(len(points))]
     spread = np.zeros((len(points), 5))
     spread[:, ::2] = points
@@ -268,7 +280,50 @@ def test_orthogonal_y_is_the_programs_rule():
     kept = revareza.orthogonal_y([1, 0, 0], [1e-7, 1, 0])
     assert kept.shape == (3,) and kept[0] > 0  # within the tolerance: kept as read
     assert np.isnan(revareza.orthogonal_y([1, 2, 3], [2, 4, 6])).all()
+    # Parallel up to rounding spans no plane either: NaN, as documented.
+    assert np.isnan(revareza.orthogonal_y([1, 2, 3], [5, 10, 15])).all()
+    assert np.isnan(revareza.orthogonal_y([0.1, 0.2, 0.3], [1, 2, 3])).all()
     assert revareza.orthogonal_y([2**80, 0, 0], [Decimal(1), Fraction(2**20), 0]).tolist() == [0.0, 1.0, 0.0]
+
+
+def tilted_planes(count):
+    """Planes of small integers with no zero in X, Y or their normal, and a
+    Y that is to be made orthogonal; with p, q and k for the families."""
+    rng = random.Random(29)
+    planes = []
+    while len(planes) < count:
+        o, x, y = ([rng.randint(-9, 9) for _ in range(3)] for _ in range(3))
+        n = [x[1] * y[2] - x[2] * y[1], x[2] * y[0] - x[0] * y[2], x[0] * y[1] - x[1] * y[0]]
+        p, q, k = rng.randint(-9, 9), rng.randint(-9, 9), rng.choice([-3, -2, 2, 5, 7])
+        if 0 in x + y + n or sum(a * b for a, b in zip(x, y)) == 0 or p == q == 0:
+            continue
+        planes.append((o, x, y, n, p, q, k))
+    return planes
+
+
+def combination(p, a, q, b, start=(0, 0, 0)):
+    return [s + p * u + q * v for s, u, v in zip(start, a, b)]
+
+
+@pytest.mark.parametrize("family", ["Y = kX", "D = pX + qY", "C = O + pX + qY", "P = C + pX + qY"])
+def test_definitions_degenerate_in_exact_arithmetic_have_no_projection(family):
+    for o, x, y, n, p, q, k in tilted_planes(40):
+        along = combination(p, x, q, y)
+        centre = combination(1, n, 0, n, o)
+        if family == "Y = kX":
+            with pytest.raises(ValueError, match="^y is parallel"):
+                revareza.parallel_projection(o, x, [k * c for c in x], n)
+        elif family == "D = pX + qY":
+            with pytest.raises(ValueError, match="^direction is parallel"):
+                revareza.parallel_steps(o, x, y, along)
+        elif family == "C = O + pX + qY":
+            with pytest.raises(ValueError, match="^centre lies"):
+                revareza.perspective_projection(o, x, y, combination(1, o, 1, along))
+        else:
+            m = revareza.perspective_projection(o, x, y, centre)
+            point = combination(1, centre, 1, along)
+            assert np.isnan(revareza.project(m, point)).all(), (o, x, y, point)
+            assert exact.perspective_image(o, x, y, centre, point) is None
 
 
 def test_project_into_an_out_that_overlaps_its_points():

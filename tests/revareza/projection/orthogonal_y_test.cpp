@@ -18,8 +18,9 @@ struct OrthogonalCase {
 
 TEST(OrthogonalY, KeepsYWithinTheToleranceAndReplacesItBeyond)
 {
-    const double tolerance = ORTHO_TOLERANCE;
-    const double past = std::nextafter(ORTHO_TOLERANCE, 1.0);
+    // By value: the tolerance is 1e-7, not whatever the constant holds.
+    const double tolerance = 1e-7;
+    const double past = std::nextafter(tolerance, 1.0);
     const OrthogonalCase cases[] = {
         {"orthogonal", HVector(1, 0, 0, 0), HVector(0, 1, 0, 0), true},
         // A point as y gives an exact dot product: the bound itself is kept.
@@ -65,10 +66,27 @@ TEST(OrthogonalY, IsTheNormalisedRejectionOfYFromX)
     }
 }
 
-TEST(OrthogonalY, ExactlyParallelGivesNaN)
+// A y parallel to x, exactly or up to rounding, spans no plane with it:
+// NaN, where the unchecked rule normalises whatever the rounding left.
+TEST(OrthogonalY, ParallelGivesNaN)
 {
-    const HVector y = orthogonal_y(HVector(1, 2, 3, 0), HVector(2, 4, 6, 0));
-    EXPECT_TRUE(std::isnan(y.x()) && std::isnan(y.y()) && std::isnan(y.z()));
+    const struct {
+        HVector x;
+        HVector y;
+        bool unchecked_nan;
+    } cases[] = {
+        {HVector(1, 2, 3, 0), HVector(2, 4, 6, 0), true},
+        {HVector(1, 2, 3, 0), HVector(5, 10, 15, 0), false},
+        {HVector(0.1, 0.2, 0.3, 0), HVector(1, 2, 3, 0), false},
+        {HVector(1, 2, 3, 0), HVector(-5, -10, -15, 0), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << ' ' << c.y);
+        EXPECT_TRUE(parallel_directions(c.x, c.y));
+        const HVector y = orthogonal_y(c.x, c.y);
+        EXPECT_TRUE(std::isnan(y.x()) && std::isnan(y.y()) && std::isnan(y.z()));
+        EXPECT_EQ(std::isnan(unchecked_orthogonal_y(c.x, c.y).x()), c.unchecked_nan);
+    }
 }
 
 } // namespace
