@@ -302,12 +302,17 @@ private:
 
     // libedit's source of keys: the terminal's bytes one by one, each a
     // character as the program reads bytes. Past LINE_KEYS keys of one
-    // line it ends the line early, with a newline of its own.
+    // line it ends the line early, with a newline of its own, and with
+    // editing off, so that libedit leaves the terminal in its own mode
+    // (no line mode, no echo) instead of the terminal's line mode: the
+    // rest of a paste goes on arriving meanwhile, and the terminal would
+    // echo it.
     static int read_key(EditLine* editor, wchar_t* key)
     {
         EditedLines& self = of(editor);
         if (self.keys_ == LINE_KEYS) {
             self.long_line_ = true;
+            el_set(editor, EL_EDITMODE, 0);
             *key = L'\n';
             return 1;
         }
@@ -335,6 +340,8 @@ private:
         prompt_ = output_.take();
         keys_ = 0;
         long_line_ = false;
+        // The terminal's mode between lines, for the rest of a long one.
+        cooked_known_ = tcgetattr(STDIN_FILENO, &cooked_) == 0;
         int count = 0;
         const char* const line = el_gets(editor_, &count);
         if (count < 0) {
@@ -372,10 +379,12 @@ private:
     // its line mode meanwhile (which would cut a line at 4096 bytes) and
     // not echoing (a paste is on the screen already, where it came from).
     // The screen shows the line's start, and libedit's newline after it.
+    // The terminal goes from libedit's mode straight to this one, never
+    // through its line mode; this one keeps a newline a newline, where
+    // libedit's makes it a carriage return.
     void start_rest()
     {
         rest_of_long_line_ = true;
-        cooked_known_ = tcgetattr(STDIN_FILENO, &cooked_) == 0;
         if (cooked_known_) {
             struct termios raw = cooked_;
             raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
@@ -385,12 +394,13 @@ private:
         }
     }
 
+    // Editing back on, and the terminal in libedit's mode between lines,
+    // which libedit must set itself to know it is no longer in its own.
     void end_rest()
     {
         rest_of_long_line_ = false;
-        if (cooked_known_) {
-            tcsetattr(STDIN_FILENO, TCSANOW, &cooked_);
-        }
+        el_set(editor_, EL_EDITMODE, 1);
+        el_set(editor_, EL_PREP_TERM, 0);
     }
 
     int_type read_rest()

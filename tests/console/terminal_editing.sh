@@ -15,22 +15,41 @@ trap '"${tmux[@]}" kill-server 2> /dev/null; rm -rf "$work"' EXIT # the server i
 "${tmux[@]}" new-session -d -x 100 -y 60 "$(printf %q "$2"); echo \"status \$?\"; exec sleep 600"
 
 screen() { "${tmux[@]}" capture-pane -p; }
+find_pane_tty() { pane_tty=$("${tmux[@]}" display-message -p '#{pane_tty}'); }
+find_pane_tty
 
-wait_for() { # times the text must have been shown, text
-  for ((tries = 0; tries < 100; ++tries)); do
-    # (the screen keeps no space at the end of a line)
-    [ "$(screen | grep -cF -- "${2% }")" -ge "$1" ] && return
-    sleep 0.1
+# Each wait lasts until the program has done what is waited for, however
+# loaded the machine, up to WAIT_SECONDS: time enough only for a program
+# that hangs.
+WAIT_SECONDS=120
+wait_until() { # what is waited for, command...
+  local deadline=$((SECONDS + WAIT_SECONDS))
+  until "${@:2}"; do
+    if ((SECONDS >= deadline)); then
+      echo "after $WAIT_SECONDS s, still no $1; the screen:"
+      screen
+      exit 1
+    fi
+    sleep 0.05
   done
-  echo "no '$2' on the screen (time $1):"
-  screen
-  exit 1
 }
 
-# Keys go only to a question on the screen, so that libedit reads them.
+shown() { # times, text; the screen keeps no space at the end of a line
+  [ "$(screen | grep -cF -- "${2% }")" -ge "$1" ]
+}
+wait_for() { wait_until "'$2' on the screen (time $1)" shown "$1" "$2"; }
+
+# libedit prints the question, then takes the terminal out of its line
+# mode: keys sent in between would be echoed by the terminal itself.
+editing() { [[ " $(stty -F "$pane_tty" -a | tr '\n' ' ') " == *" -icanon "* ]]; }
+
+# Keys go only to a question on the screen that libedit reads.
 answer() { # times the prompt must have been shown, prompt, keys...
   wait_for "$1" "$2"
-  "${tmux[@]}" send-keys "${@:3}"
+  wait_until "line editing on the terminal" editing
+  if (($# > 2)); then
+    "${tmux[@]}" send-keys "${@:3}"
+  fi
 }
 
 menu="Entre com a sua opcao: "
@@ -80,14 +99,16 @@ if [ "$(screen)" != "$expected" ]; then
   exit 1
 fi
 
-# A 10 MB line pasted for the point costs little memory and gets the answer
-# the same bytes get from a pipe; then kill -TERM ends the program alone,
-# with the terminal's shell going on: the shell prints after 143.
+# A 10 MB line pasted for the point costs little memory, gets the answer
+# the same bytes get from a pipe and leaves the screen as typed; then
+# kill -TERM ends the program alone, with the terminal's shell going on:
+# the shell prints after 143.
 "${tmux[@]}" kill-server
 tmux=("$1" -S "$work/second-socket" -f /dev/null) # a server of its own: the first may still be ending
 "${tmux[@]}" new-session -d -x 100 -y 60 "$(printf %q "$2"); echo after \$?; exec sleep 600"
+find_pane_tty
 answer 1 "$menu" 1 Enter
-wait_for 1 "${questions[0]}"
+answer 1 "${questions[0]}"
 { printf '1 2 '; head -c 10000000 /dev/zero | tr '\0' 0; printf '3\n'; } > "$work/paste"
 "${tmux[@]}" load-buffer "$work/paste"
 "${tmux[@]}" paste-buffer
@@ -95,6 +116,13 @@ for i in 1 2 3 4; do
   answer 1 "${questions[i]}" "${answers[i]}" Enter
 done
 wait_for 1 "O resultado da revareza e': (-1.00000,2.00000)"
+# After the paste's first 4096 bytes and libedit's newline, the questions
+# and answers alone, edited again: nothing the terminal echoed itself.
+after_paste=$(screen | sed -n "/^${questions[1]}/,/^O resultado/p")
+if [ "$after_paste" != "${dialogue#*$'\n'}" ]; then
+  diff <(echo "${dialogue#*$'\n'}") <(echo "$after_paste")
+  exit 1
+fi
 program=$(pgrep -P "$("${tmux[@]}" display-message -p '#{pane_pid}')" | head -1)
 peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$program/status")
 if [ "$peak_kb" -ge 32768 ]; then
