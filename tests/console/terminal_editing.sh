@@ -3,16 +3,22 @@
 # point is mended with Left, Backspace and a retyped digit, then a second
 # one answered after the menu by Up and Enter alone, each Up recalling the
 # first run's answer to that same question (each answer differs, so a
-# shared or missing history shows); Ctrl-D at the menu then ends the run
-# with status 0. The screen must read exactly as below. Then a pasted line
-# and a signal, below.
+# shared or missing history shows); then a third one whose point holds a
+# no-break space, and then an e with an acute accent, each typed as its
+# UTF-8 bytes: libedit must take no byte for a key (0xC2 is Meta-B to it)
+# and hand the line on as typed, so that both are read as through a pipe,
+# and refused. The program shows each such byte as \U+00XX, whatever the
+# terminal's locale (here UTF-8). The origin, asked again, is mended with
+# Ctrl-U, Ctrl-A, Alt-F, Ctrl-K, Alt-B, Ctrl-W, Ctrl-E. Ctrl-D at the menu
+# then ends the run with status 0. The screen must read exactly as below.
+# Then a pasted line and a signal, below.
 #
 #   terminal_editing.sh TMUX PROGRAM
 set -u
 work=$(mktemp -d)
 tmux=("$1" -S "$work/socket" -f /dev/null)
 trap '"${tmux[@]}" kill-server 2> /dev/null; rm -rf "$work"' EXIT # the server in use
-"${tmux[@]}" new-session -d -x 100 -y 60 "$(printf %q "$2"); echo \"status \$?\"; exec sleep 600"
+"${tmux[@]}" new-session -d -x 100 -y 80 "LC_ALL=C.UTF-8 $(printf %q "$2"); echo \"status \$?\"; exec sleep 600"
 
 screen() { "${tmux[@]}" capture-pane -p; }
 find_pane_tty() { pane_tty=$("${tmux[@]}" display-message -p '#{pane_tty}'); }
@@ -66,17 +72,27 @@ answer 2 "$menu" 1 Enter
 for i in 0 1 2 3 4; do
   answer 2 "${questions[i]}" Up Enter
 done
-answer 3 "$menu" C-d
+retry="Dados invalidos, tente novamente: "
+answer 3 "$menu" 1 Enter
+answer 3 "${questions[0]}" -H 37 c2 a0 38 20 31 20 31 0d # 7, U+00A0, 8 1 1
+answer 1 "$retry" Up Enter
+answer 2 "$retry" -H 31 20 32 20 31 c3 a9 35 0d # 1 2 1é5: é5 is the origin's
+answer 3 "$retry" "7 7" C-u "0 1 5" C-a "0 " M-f M-f C-k M-b M-b "8 " C-w C-e BSpace 1 Enter
+for i in 2 3 4; do
+  answer 3 "${questions[i]}" Up Enter
+done
+answer 4 "$menu" C-d
 wait_for 1 "status "
 
-dialogue="Entre com valores do ponto a ser projetado: 1 2 3
-Entre com valores da origem do plano de revareza: 0 0 1
-Entre com valores da direcao X no plano de revareza: 1 0 0
+directions="${questions[2]}1 0 0
 Usando o vetor (1.00000,0.00000,0.00000)
-Entre com valores da direcao Y no plano de revareza: 0 1 0
+${questions[3]}0 1 0
 Usando o vetor (0.00000,1.00000,0.00000)
-Entre com valores da direcao de revareza: 1 0 1
-Usando o vetor (0.70711,0.00000,0.70711)
+${questions[4]}1 0 1
+Usando o vetor (0.70711,0.00000,0.70711)"
+dialogue="${questions[0]}1 2 3
+${questions[1]}0 0 1
+$directions
 O resultado da revareza e': (-1.00000,2.00000)"
 menu_lines="
 [1] Calcular uma revareza paralela
@@ -91,6 +107,14 @@ $dialogue
 $menu_lines
 ${menu}1
 $dialogue
+$menu_lines
+${menu}1
+${questions[0]}7\\U+00C2\\U+00A08 1 1
+${retry}7\\U+00C2\\U+00A08 1 1
+${retry}1 2 1\\U+00C3\\U+00A95
+${questions[1]}${retry}0 0 1
+$directions
+O resultado da revareza e': (1.00000,2.00000)
 $menu_lines
 ${menu}^D
 status 0"
