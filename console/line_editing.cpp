@@ -2,12 +2,23 @@
 //
 // The console reads its input stream and writes its output stream as
 // everywhere else. On a terminal, the input's buffer gets each line from
-// el_gets, and the output's buffer holds back the text written after the
+// el_wgets, and the output's buffer holds back the text written after the
 // last newline: that unfinished line is the question being asked, and
 // libedit must print it itself to redraw the line being edited. The lines
 // a stream would deliver are the same characters, so extraction, retries
 // (the discarding of at most 255 characters) and numbers carried over to
 // the next question work as on any other input.
+//
+// The program never sets a locale, so that nothing it reads depends on its
+// environment: to libedit each byte is one character, and the C library's
+// conversions know no byte above 0x7F. So libedit is given the bytes as
+// wide characters of the same values and gives them back the same way,
+// never through those conversions, and every byte from 0x80 up is a key
+// that inserts itself (emacs mode takes them for Meta keys otherwise:
+// 0xC2, the lead byte of a no-break space, is Meta-B, backward-word). A
+// line with a non-ASCII character thus reaches the number reader as typed,
+// and is refused as from a pipe; libedit shows each such byte as
+// \U+00XX, in ASCII, so the cursor stays where libedit counts it.
 //
 // libedit's own signal handling is not used: it sends the signal on to the
 // whole process group, which kills the shell that started the program. The
@@ -222,7 +233,7 @@ private:
     std::string held_;
 };
 
-// The input's buffer on a terminal: one line from el_gets at a time, each
+// The input's buffer on a terminal: one line from el_wgets at a time, each
 // question with a history of its own.
 class EditedLines : public std::streambuf {
 public:
@@ -237,12 +248,18 @@ public:
         el_set(editor_, EL_CLIENTDATA, this);
         el_set(editor_, EL_PROMPT, &EditedLines::prompt_of);
         el_set(editor_, EL_EDITOR, "emacs");
+        // After the editor: setting it made Esc b, Esc f... sequences of
+        // their own, which stay.
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const wchar_t key[] = {static_cast<wchar_t>(byte), L'\0'};
+            el_wset(editor_, EL_BIND, key, L"ed-insert", static_cast<const wchar_t*>(nullptr));
+        }
         el_set(editor_, EL_GETCFN, &EditedLines::read_key);
-        HistEvent event;
-        for (History*& history_of_question : histories_) {
-            history_of_question = history_init();
-            history(history_of_question, &event, H_SETSIZE, HISTORY_SIZE);
-            history(history_of_question, &event, H_SETUNIQUE, 1);
+        HistEventW event;
+        for (HistoryW*& history_of_question : histories_) {
+            history_of_question = history_winit();
+            history_w(history_of_question, &event, H_SETSIZE, HISTORY_SIZE);
+            history_w(history_of_question, &event, H_SETUNIQUE, 1);
         }
         answer(Question::MENU);
     }
@@ -255,8 +272,8 @@ public:
         if (editor_ != nullptr) {
             output_.release();
             el_end(editor_);
-            for (History* history_of_question : histories_) {
-                history_end(history_of_question);
+            for (HistoryW* history_of_question : histories_) {
+                history_wend(history_of_question);
             }
         }
         if (errors_ != nullptr) {
@@ -274,7 +291,7 @@ public:
     void answer(Question question)
     {
         question_ = static_cast<int>(question);
-        el_set(editor_, EL_HIST, history, histories_[question_]);
+        el_wset(editor_, EL_HIST, history_w, histories_[question_]);
     }
 
 protected:
@@ -302,12 +319,17 @@ private:
 
     // libedit's source of keys: the terminal's bytes one by one, each a
     // character as the program reads bytes. Past LINE_KEYS keys of one
-    // line it ends the line early, with a newline of its own.
+    // line it ends the line early, with a newline of its own, and with
+    // editing off, so that libedit leaves the terminal in its own mode
+    // (no line mode, no echo) instead of the terminal's line mode: the
+    // rest of a paste goes on arriving meanwhile, and the terminal would
+    // echo it.
     static int read_key(EditLine* editor, wchar_t* key)
     {
         EditedLines& self = of(editor);
         if (self.keys_ == LINE_KEYS) {
             self.long_line_ = true;
+            el_set(editor, EL_EDITMODE, 0);
             *key = L'\n';
             return 1;
         }
@@ -335,8 +357,10 @@ private:
         prompt_ = output_.take();
         keys_ = 0;
         long_line_ = false;
+        // The terminal's mode between lines, for the rest of a long one.
+        cooked_known_ = tcgetattr(STDIN_FILENO, &cooked_) == 0;
         int count = 0;
-        const char* const line = el_gets(editor_, &count);
+        const wchar_t* const line = el_wgets(editor_, &count);
         if (count < 0) {
             // A read error: a stream learns of it only from an exception
             // out of its buffer, which it turns into badbit, as it does for
@@ -351,14 +375,18 @@ private:
             output_.terminal().pubsync();
             return traits_type::eof();
         }
-        line_.assign(line, static_cast<std::size_t>(count));
+        const auto length = static_cast<std::size_t>(count);
+        line_.resize(length);
+        for (std::size_t i = 0; i < length; ++i) {
+            line_[i] = static_cast<char>(static_cast<unsigned char>(line[i]));
+        }
         if (long_line_) {
             // The newline was libedit's ending, not the user's: the line
             // goes on, and is no answer to recall.
             line_.pop_back();
             start_rest();
         } else {
-            remember(line_);
+            remember(std::wstring(line, length));
         }
         if (line_.empty()) {
             return read_rest();
@@ -372,10 +400,12 @@ private:
     // its line mode meanwhile (which would cut a line at 4096 bytes) and
     // not echoing (a paste is on the screen already, where it came from).
     // The screen shows the line's start, and libedit's newline after it.
+    // The terminal goes from libedit's mode straight to this one, never
+    // through its line mode; this one keeps a newline a newline, where
+    // libedit's makes it a carriage return.
     void start_rest()
     {
         rest_of_long_line_ = true;
-        cooked_known_ = tcgetattr(STDIN_FILENO, &cooked_) == 0;
         if (cooked_known_) {
             struct termios raw = cooked_;
             raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
@@ -385,12 +415,13 @@ private:
         }
     }
 
+    // Editing back on, and the terminal in libedit's mode between lines,
+    // which libedit must set itself to know it is no longer in its own.
     void end_rest()
     {
         rest_of_long_line_ = false;
-        if (cooked_known_) {
-            tcsetattr(STDIN_FILENO, TCSANOW, &cooked_);
-        }
+        el_set(editor_, EL_EDITMODE, 1);
+        el_set(editor_, EL_PREP_TERM, 0);
     }
 
     int_type read_rest()
@@ -417,26 +448,28 @@ private:
     }
 
     // The line without its newline, unless it is blank or repeats the
-    // question's last answer.
-    void remember(const std::string& line)
+    // question's last answer; kept in libedit's characters, so that Up
+    // brings back the bytes typed.
+    void remember(std::wstring line)
     {
-        const std::size_t end = line.find_last_not_of(" \t\r\n\v\f");
-        if (end == std::string::npos) {
+        const std::size_t end = line.find_last_not_of(L" \t\r\n\v\f");
+        if (end == std::wstring::npos) {
             return;
         }
-        HistEvent event;
-        history(histories_[question_], &event, H_ENTER, line.substr(0, end + 1).c_str());
+        line.erase(end + 1);
+        HistEventW event;
+        history_w(histories_[question_], &event, H_ENTER, line.c_str());
     }
 
     FILE* errors_;
     EditLine* editor_;
     HeldPrompt output_;
-    History* histories_[QUESTION_COUNT] = {};
+    HistoryW* histories_[QUESTION_COUNT] = {};
     int question_ = 0;
     std::string prompt_;
     std::string line_;
     std::string chunk_;
-    struct termios cooked_ = {}; // the terminal's mode outside el_gets
+    struct termios cooked_ = {}; // the terminal's mode outside el_wgets
     bool cooked_known_ = false;
     int keys_ = 0;
     bool long_line_ = false;
