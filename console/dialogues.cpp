@@ -5,6 +5,7 @@
 #include "console/readers.hpp"
 
 #include <revareza/definition/messages.hpp>
+#include <revareza/definition/projection_types.hpp>
 
 #include <ostream>
 
@@ -16,7 +17,7 @@ Reading ask(Console& console, Role role)
 {
     PromptStream prompt(console);
     prompt << question(role);
-    answering(console, static_cast<Question>(static_cast<int>(role) + 1));
+    answering(console, question_of(role));
     return is_direction(role) ? read_vector(console) : read_point(console);
 }
 
@@ -35,53 +36,29 @@ Stop run_dialogue(Console& console, ProjectionType type)
     PromptStream prompt(console);
     Definition d;
     d.type = type;
-    Reading r;
-
-    if (interactive) { // matrix mode has no point: it stays the origin
-        if ((r = ask(console, Role::POINT)).stop != Stop::NONE) {
-            return r.stop;
+    const TypeDescription& description = describe(type);
+    for (int i = 0; i < description.role_count; ++i) {
+        const Role role = description.roles[i];
+        if (role == Role::POINT && !interactive) { // matrix mode has no point: it stays the origin
+            continue;
         }
-        d.point = r.vector;
-    }
-    if ((r = ask(console, Role::ORIGIN)).stop != Stop::NONE) {
-        return r.stop;
-    }
-    d.origin = r.vector;
-    if ((r = ask(console, Role::X)).stop != Stop::NONE) {
-        return r.stop;
-    }
-    d.x = r.vector;
-    prompt << echo(d.x) << prompt_end;
-
-    for (;;) {
-        if ((r = ask(console, Role::Y)).stop != Stop::NONE) {
-            return r.stop;
+        for (;;) {
+            const Reading r = ask(console, role);
+            if (r.stop != Stop::NONE) {
+                return r.stop;
+            }
+            vector_in(d, role) = r.vector;
+            // Matrix mode takes any definition, and prints its matrix.
+            const Problem problem = interactive ? refusal_after(d, role) : Problem::NONE;
+            if (problem == Problem::NONE) {
+                break;
+            }
+            refuse(console, problem, role);
         }
-        d.y = r.vector;
-        const Problem problem = check_plane(d.x, d.y);
-        if (!interactive || problem == Problem::NONE) {
-            break;
+        // Each direction is echoed as used: Y as made orthogonal to X.
+        if (is_direction(role)) {
+            prompt << (role == Role::Y ? y_echo(d.x, d.y) : echo(vector_in(d, role))) << prompt_end;
         }
-        refuse(console, problem, Role::Y);
-    }
-    prompt << y_echo(d.x, d.y) << prompt_end;
-
-    const Role last = last_role(type);
-    for (;;) {
-        if ((r = ask(console, last)).stop != Stop::NONE) {
-            return r.stop;
-        }
-        (type == ProjectionType::PARALLEL ? d.direction : d.centre) = r.vector;
-        const Problem problem = interactive ? check(d) : Problem::NONE;
-        // Numbers too large (NOT_FINITE) are no fault of this one vector:
-        // the result line says so.
-        if (problem != Problem::DIRECTION_PARALLEL_TO_PLANE && problem != Problem::CENTRE_IN_PLANE) {
-            break;
-        }
-        refuse(console, problem, last);
-    }
-    if (type == ProjectionType::PARALLEL) {
-        prompt << echo(d.direction) << prompt_end;
     }
 
     // Matrix mode makes Y as it always has: its matrices stay the same.

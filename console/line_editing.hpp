@@ -2,11 +2,33 @@
 
 #include "console/console.hpp"
 
+#include <revareza/definition/definition.hpp>
+
 namespace revareza {
 
 /// The questions of interactive mode. On a terminal each one keeps the
 /// answers typed to it during the run, for Up and Down to recall.
 enum class Question { MENU, POINT, ORIGIN, X, Y, DIRECTION, CENTRE };
+
+/// The question that asks for the vector in this role.
+constexpr Question question_of(Role role) noexcept
+{
+    switch (role) {
+    case Role::POINT:
+        return Question::POINT;
+    case Role::ORIGIN:
+        return Question::ORIGIN;
+    case Role::X:
+        return Question::X;
+    case Role::Y:
+        return Question::Y;
+    case Role::DIRECTION:
+        return Question::DIRECTION;
+    case Role::CENTRE:
+        break;
+    }
+    return Question::CENTRE;
+}
 
 /// Runs body on the console, with line editing when the program was built
 /// with libedit and standard input and output are both terminals (the

@@ -3,6 +3,8 @@
 #include "console/line_editing.hpp"
 #include "console/readers.hpp"
 
+#include <revareza/definition/text_set.hpp>
+
 #include <istream>
 #include <ostream>
 
@@ -10,11 +12,7 @@ namespace revareza {
 
 void print_usage(std::ostream& out)
 {
-    out << "Uso: revareza [opcoes]\n";
-    out << "Opcoes: --matrizes        Le definicoes de projecoes na entrada padrao e escreve\n";
-    out << "                          matrizes de revareza na saida padrao.\n";
-    out << "        --version         Escreve a versao do programa e termina.\n";
-    out << "O modo padrao de execucao e' interativo, calculando projecoes de pontos.\n";
+    out << portuguese_texts().usage;
 }
 
 TypeReading read_projection_type(Console& console)
@@ -27,22 +25,26 @@ TypeReading read_projection_type(Console& console)
         return reading;
     }
 
-    const char* const menu[] = {"", "[1] Calcular uma revareza paralela",
-                                "[2] Calcular uma revareza perspectiva", "", "[0] Sair do programa", ""};
-    for (const char* line : menu) {
-        console.out << line << std::endl;
+    // Each line flushed as it is written: an empty line, an entry per type,
+    // an empty line, the entry of 0, an empty line.
+    const TextSet& texts = portuguese_texts();
+    console.out << std::endl;
+    for (int i = 0; i < PROJECTION_TYPE_COUNT; ++i) {
+        console.out << '[' << projection_type_at(i).number << "] " << texts.menu_entries[i] << std::endl;
     }
+    console.out << std::endl << "[0] " << texts.menu_end << std::endl << std::endl;
     answering(console, Question::MENU);
     for (;;) {
-        console.out << "Entre com a sua opcao: ";
+        console.out << texts.menu_question;
         reading.stop = flush_prompt(console);
         while (reading.stop == Stop::NONE && !(console.in >> reading.type)) {
-            reading.stop = recover_input(console, "Resposta invalida, tente novamente: ");
+            reading.stop = recover_input(console, texts.menu_retry);
             if (reading.stop == Stop::NONE) {
                 reading.stop = flush_prompt(console);
             }
         }
-        if (reading.stop != Stop::NONE || (reading.type >= 0 && reading.type <= 2)) {
+        ProjectionType type;
+        if (reading.stop != Stop::NONE || reading.type == 0 || type_of_number(reading.type, type)) {
             return reading;
         }
     }

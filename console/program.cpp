@@ -6,6 +6,7 @@
 #include "console/program_exit.hpp"
 #include "console/prompt.hpp"
 
+#include <revareza/definition/text_set.hpp>
 #include <revareza/version.hpp>
 
 #include <cstring>
@@ -28,14 +29,16 @@ bool is_unknown_option(const char* argument)
 Stop run_menu(Console& console)
 {
     PromptStream prompt(console);
-    prompt << "Atencao: Antes de executar este programa, leia as instrucoes de uso\n";
+    prompt << portuguese_texts().notice;
     for (;;) {
         const TypeReading reading = read_projection_type(console);
         if (reading.stop != Stop::NONE || reading.type == 0) {
             return reading.stop;
         }
-        if (reading.type == 1 || reading.type == 2) {
-            const Stop stop = run_dialogue(console, static_cast<ProjectionType>(reading.type));
+        // Matrix mode reads any integer: a number of no type runs nothing.
+        ProjectionType type;
+        if (type_of_number(reading.type, type)) {
+            const Stop stop = run_dialogue(console, type);
             if (stop != Stop::NONE) {
                 return stop;
             }
@@ -66,7 +69,7 @@ int run_program(int argc, char* argv[], std::istream& in, std::ostream& out, std
         if (std::strcmp(argv[1], "--matrizes") == 0) {
             console.mode = Mode::MATRICES;
         } else if (is_unknown_option(argv[1])) {
-            err << "Opcao desconhecida ignorada: " << argv[1] << " (veja revareza --help)" << std::endl;
+            err << portuguese_texts().unknown_option << argv[1] << portuguese_texts().unknown_option_hint << std::endl;
         }
     }
 

@@ -20,7 +20,7 @@ int exit_status(Console& console, Stop stop)
 {
     switch (stop) {
     case Stop::UNREADABLE_TYPE:
-        return fail(console, "Erro na leitura do tipo da revareza!", EXIT_BAD_TYPE);
+        return fail(console, portuguese_texts().unreadable_type, EXIT_BAD_TYPE);
     case Stop::UNREADABLE_POINT:
         return fail(console, problem_message(Problem::UNREADABLE, Role::POINT), EXIT_BAD_NUMBER);
     case Stop::UNREADABLE_VECTOR:
@@ -28,7 +28,7 @@ int exit_status(Console& console, Stop stop)
     case Stop::ZERO_DIRECTION:
         return fail(console, problem_message(Problem::ZERO_DIRECTION, Role::X), EXIT_ZERO_DIRECTION);
     case Stop::READ_FAILED:
-        return fail(console, "Erro na leitura da entrada padrao!", EXIT_READ_FAILED);
+        return fail(console, portuguese_texts().read_failed, EXIT_READ_FAILED);
     case Stop::NONE:
     case Stop::END_OF_INPUT:
     case Stop::WRITE_FAILED:
@@ -38,7 +38,7 @@ int exit_status(Console& console, Stop stop)
     // when the buffered text is written.
     console.out.flush();
     if (console.out.fail()) {
-        return fail(console, "Erro na escrita da saida padrao!", EXIT_WRITE_FAILED);
+        return fail(console, portuguese_texts().write_failed, EXIT_WRITE_FAILED);
     }
     return EXIT_OK;
 }

@@ -1,6 +1,7 @@
 #include "console/readers.hpp"
 
-#include <revareza/definition/messages.hpp>
+#include <revareza/definition/projection_types.hpp>
+#include <revareza/definition/text_set.hpp>
 #include <revareza/text/number_input.hpp>
 
 #include <istream>
@@ -21,7 +22,7 @@ bool read_three(std::istream& in, double (&v)[3])
 
 bool all_zero(const double (&v)[3])
 {
-    return v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0; // -0.0 counts as zero
+    return is_zero_vector(v[0], v[1], v[2]);
 }
 
 Reading read(Console& console, bool direction)
@@ -36,7 +37,7 @@ Reading read(Console& console, bool direction)
             if (read_three(console.in, v) && !(direction && all_zero(v))) {
                 break;
             }
-            const Stop recovered = recover_input(console, RETRY_MESSAGE);
+            const Stop recovered = recover_input(console, portuguese_texts().retry);
             if (recovered != Stop::NONE) {
                 return {HVector(), recovered};
             }

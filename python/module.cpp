@@ -6,6 +6,8 @@
 #include "python/point_projection.hpp"
 
 #include <revareza/definition/messages.hpp>
+#include <revareza/definition/projection_types.hpp>
+#include <revareza/definition/text_set.hpp>
 #include <revareza/revareza.hpp>
 
 #include <pybind11/numpy.h>
@@ -101,13 +103,12 @@ HVector vector3(const py::handle& value, const char* name, double weight)
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
         throw py::value_error(std::string(name) + " must hold finite numbers");
     }
-    if (weight == 0.0 && x == 0.0 && y == 0.0 && z == 0.0) {
+    if (weight == 0.0 && revareza::is_zero_vector(x, y, z)) {
         throw py::value_error(std::string(name) + " " + revareza::problem_description(Problem::ZERO_DIRECTION));
     }
     return HVector(x, y, z, weight);
 }
 
-HVector point(const py::handle& value, const char* name) { return vector3(value, name, 1.0); }
 HVector direction(const py::handle& value, const char* name) { return vector3(value, name, 0.0); }
 
 py::array_t<double> as_array(const Matrix4& m)
@@ -147,27 +148,36 @@ Matrix4 matrix(const py::handle& value)
     return Matrix4(entries);
 }
 
-// A definition as the program's dialogues take it: the origin a point, X
-// and Y unit directions, then the direction (a unit direction) or the
-// centre (a point). One without a projection is refused, naming the
-// argument the program would ask for again.
+// The name of a role's argument: its English name.
+const char* argument_name(revareza::Role role) { return revareza::english_texts().role_names[revareza::role_index(role)]; }
+
+// A definition as the program's dialogues take it: each of the type's
+// vectors after the point, a point or a unit direction as its role is. One
+// without a projection is refused, naming the argument the program would
+// ask for again (all of them for numbers too large).
 Definition definition(ProjectionType type, const py::handle& origin, const py::handle& x, const py::handle& y,
                       const py::handle& last)
 {
     Definition d;
     d.type = type;
-    d.x = direction(x, "x");
-    d.origin = point(origin, "origin");
-    d.y = direction(y, "y");
-    const bool parallel = type == ProjectionType::PARALLEL;
-    (parallel ? d.direction : d.centre) = parallel ? direction(last, "direction") : point(last, "centre");
+    const py::handle* const arguments[] = {&origin, &x, &y, &last};
+    const revareza::TypeDescription& t = revareza::describe(type);
+    for (int i = 1; i < t.role_count; ++i) {
+        const revareza::Role role = t.roles[i];
+        revareza::vector_in(d, role) = vector3(*arguments[i - 1], argument_name(role),
+                                               revareza::is_direction(role) ? 0.0 : 1.0);
+    }
     const Problem problem = revareza::check(d);
     if (problem != Problem::NONE) {
-        const char* const blamed = problem == Problem::Y_PARALLEL_TO_X ? "y"
-            : problem != Problem::NOT_FINITE                            ? (parallel ? "direction" : "centre")
-            : parallel                                                  ? "origin, x, y and direction"
-                                                                        : "origin, x, y and centre";
-        throw py::value_error(std::string(blamed) + " " + revareza::problem_description(problem));
+        std::string blamed = argument_name(revareza::role_of(problem, type));
+        if (problem == Problem::NOT_FINITE) {
+            blamed.clear();
+            for (int i = 1; i < t.role_count; ++i) {
+                blamed += std::string(i == 1 ? "" : i + 1 == t.role_count ? " and " : ", ")
+                          + argument_name(t.roles[i]);
+            }
+        }
+        throw py::value_error(blamed + " " + revareza::problem_description(problem));
     }
     return d;
 }

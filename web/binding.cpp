@@ -381,7 +381,7 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     answer.set("steps", steps_of(steps));
     answer.set("normal", array_of(revareza::significant_text(normal.x()), revareza::significant_text(normal.y()),
                                   revareza::significant_text(normal.z())));
-    answer.set("note", std::string(revareza::behind_centre(m, d.point) ? revareza::BEHIND_CENTRE_NOTE : ""));
+    answer.set("note", std::string(revareza::behind_centre(m, d.point) ? revareza::portuguese_texts().behind_centre : ""));
     answer.set("measures", measures);
     answer.set("scene", scene_of(d, y, m));
     return answer;

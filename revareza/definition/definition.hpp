@@ -32,17 +32,12 @@ enum class ProjectionType { PARALLEL = 1, PERSPECTIVE = 2 };
 enum class Role { POINT, ORIGIN, X, Y, DIRECTION, CENTRE };
 
 /// Whether a vector in this role is a unit direction (X, Y, the direction
-/// of projection) rather than a point.
-constexpr bool is_direction(Role role) noexcept
-{
-    return role == Role::X || role == Role::Y || role == Role::DIRECTION;
-}
+/// of projection) rather than a point (projection_types.hpp describes each
+/// role).
+bool is_direction(Role role) noexcept;
 
 /// The last vector of a definition of this type: DIRECTION or CENTRE.
-constexpr Role last_role(ProjectionType type) noexcept
-{
-    return type == ProjectionType::PARALLEL ? Role::DIRECTION : Role::CENTRE;
-}
+Role last_role(ProjectionType type) noexcept;
 
 /// Why a definition has no projection, or NONE when it has one. Each
 /// geometric reason is decided by a relative measure against

@@ -6,105 +6,75 @@
 #include <ostream>
 
 namespace revareza {
-namespace {
-
-// The echo of a direction used as it was given.
-constexpr char USING_VECTOR[] = "Usando o vetor ";
-
-} // namespace
 
 const char* question(Role role) noexcept
 {
-    switch (role) {
-    case Role::POINT:
-        return "Entre com valores do ponto a ser projetado: ";
-    case Role::ORIGIN:
-        return "Entre com valores da origem do plano de revareza: ";
-    case Role::X:
-        return "Entre com valores da direcao X no plano de revareza: ";
-    case Role::Y:
-        return "Entre com valores da direcao Y no plano de revareza: ";
-    case Role::DIRECTION:
-        return "Entre com valores da direcao de revareza: ";
-    case Role::CENTRE:
-        return "Entre com valores do centro de revareza: ";
+    return portuguese_texts().questions[role_index(role)];
+}
+
+const char* problem_text(const TextSet& texts, Problem problem, Role role) noexcept
+{
+    const ReasonTexts& r = texts.reasons;
+    switch (problem) {
+    case Problem::NONE:
+        return "";
+    case Problem::UNREADABLE:
+        return is_direction(role) ? r.unreadable_vector : r.unreadable_point;
+    case Problem::ZERO_DIRECTION:
+        return r.zero_direction;
+    case Problem::Y_PARALLEL_TO_X:
+        return r.y_parallel_to_x;
+    case Problem::DIRECTION_PARALLEL_TO_PLANE:
+        return r.direction_parallel_to_plane;
+    case Problem::CENTRE_IN_PLANE:
+        return r.centre_in_plane;
+    case Problem::NOT_FINITE:
+        return r.not_finite;
     }
     return "";
 }
 
 const char* problem_message(Problem problem, Role role) noexcept
 {
-    switch (problem) {
-    case Problem::NONE:
-        return "";
-    case Problem::UNREADABLE:
-        return is_direction(role) ? "Erro na leitura de um vetor!" : "Erro na leitura de um ponto!";
-    case Problem::ZERO_DIRECTION:
-        return "Erro: leitura de vetor degenerado!";
-    case Problem::Y_PARALLEL_TO_X:
-        return "O vetor passado e' paralelo ao vetor X e nao forma um plano com ele.";
-    case Problem::DIRECTION_PARALLEL_TO_PLANE:
-        return "A direcao passada e' paralela ao plano de revareza e nunca o atravessa.";
-    case Problem::CENTRE_IN_PLANE:
-        return "O centro passado pertence ao plano de revareza e nao projeta pontos nele.";
-    case Problem::NOT_FINITE:
-        return "Os valores passados sao grandes demais: a revareza nao tem resultado finito.";
-    }
-    return "";
+    return problem_text(portuguese_texts(), problem, role);
 }
 
 const char* problem_description(Problem problem) noexcept
 {
-    switch (problem) {
-    case Problem::NONE:
-        return "";
-    case Problem::UNREADABLE:
-        return "is not a number";
-    case Problem::ZERO_DIRECTION:
-        return "is (0, 0, 0), which is no direction";
-    case Problem::Y_PARALLEL_TO_X:
-        return "is parallel to x, so that x and y span no plane";
-    case Problem::DIRECTION_PARALLEL_TO_PLANE:
-        return "is parallel to the plane, so that no line along it meets the plane";
-    case Problem::CENTRE_IN_PLANE:
-        return "lies in the plane, so that no line from it crosses the plane";
-    case Problem::NOT_FINITE:
-        return "make a matrix that overflows: the numbers are too large for doubles";
-    }
-    return "";
+    return problem_text(english_texts(), problem, Role::POINT);
 }
 
 const char* field_message(FieldProblem problem) noexcept
 {
+    static_assert(FIELD_MAX_LENGTH == 1000, "too_long's words name the limit");
+    const FieldTexts& f = portuguese_texts().fields;
     switch (problem) {
     case FieldProblem::NONE:
         return "";
     case FieldProblem::EMPTY:
-        return "campo vazio";
+        return f.empty;
     case FieldProblem::NOT_A_NUMBER:
-        return "nao e' um numero";
+        return f.not_a_number;
     case FieldProblem::TEXT_AFTER_NUMBER:
-        return "texto depois do numero";
+        return f.text_after_number;
     case FieldProblem::OUT_OF_RANGE:
-        return "numero grande demais";
+        return f.out_of_range;
     case FieldProblem::TOO_LONG:
-        static_assert(FIELD_MAX_LENGTH == 1000, "the message names the limit");
-        return "mais de 1000 caracteres";
+        return f.too_long;
     }
     return "";
 }
 
 Echo echo(const HVector& v) noexcept
 {
-    return {USING_VECTOR, v};
+    return {portuguese_texts().echo, v};
 }
 
 Echo y_echo(const HVector& x, const HVector& given_y) noexcept
 {
     // The words say whether the Y given is the one used.
-    return {within_ortho_tolerance(x, given_y) ? USING_VECTOR
-                                               : "O vetor passado nao e' ortogonal ao vetor X, usando ",
-            orthogonal_y(x, given_y)};
+    const TextSet& texts = portuguese_texts();
+    return {within_ortho_tolerance(x, given_y) ? texts.echo : texts.y_replaced, orthogonal_y(x, given_y)};
 }
 
 std::ostream& operator<<(std::ostream& out, const Echo& e)
@@ -136,8 +106,7 @@ void write_result(std::ostream& out, const Matrix4& m, const HVector& point)
         return;
     }
     if (!has_image(m, point)) {
-        out << "O ponto nao tem projecao no plano de revareza, pois pertence ao plano paralelo a ele que "
-               "passa pelo centro.";
+        out << portuguese_texts().no_image;
         return;
     }
     const HVector image = m * point;
@@ -145,7 +114,7 @@ void write_result(std::ostream& out, const Matrix4& m, const HVector& point)
         out << problem_message(Problem::NOT_FINITE, Role::POINT);
         return;
     }
-    out << "O resultado da revareza e': (";
+    out << portuguese_texts().result << '(';
     write_coordinate(out, image.x());
     out << ",";
     write_coordinate(out, image.y());

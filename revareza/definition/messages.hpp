@@ -1,7 +1,8 @@
-// The program's own words about a definition, in its Portuguese (plain
-// ASCII, an acute e written e'): the questions, the echoes of the
-// directions used, the result line, and the line for each reason a
-// definition has no projection. Every front end writes them from here.
+// The program's words about a definition, as it writes them: the
+// questions, the echoes of the directions used, the result line, and the
+// line for each reason a definition has no projection. Each comes from the
+// program's text set (text_set.hpp); every front end writes them from
+// here.
 //
 //   #include <revareza/definition/messages.hpp>
 //
@@ -11,14 +12,11 @@
 
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/text_fields.hpp>
+#include <revareza/definition/text_set.hpp>
 
 #include <iosfwd>
 
 namespace revareza {
-
-/// What interactive mode writes after a malformed answer, or a zero
-/// direction, before reading the answer again.
-inline constexpr char RETRY_MESSAGE[] = "Dados invalidos, tente novamente: ";
 
 /// The question asked for the vector in this role, ending in ": ".
 const char* question(Role role) noexcept;
@@ -30,21 +28,20 @@ const char* question(Role role) noexcept;
 /// NONE.
 const char* problem_message(Problem problem, Role role) noexcept;
 
-/// The same in English, as a predicate on the vector (or the definition)
-/// it is blamed on: "is parallel to x, so that x and y span no plane".
-/// For library users' messages, such as the Python module's errors.
+/// The same reason in a text set's words: problem_message is
+/// problem_text(portuguese_texts(), ...). english_texts() words each as a
+/// predicate of the vector it blames ("is parallel to x and spans no plane
+/// with it"), for library users' messages such as the Python module's
+/// errors.
+const char* problem_text(const TextSet& texts, Problem problem, Role role) noexcept;
+
+/// problem_text(english_texts(), problem, ...), the role aside: for C++
+/// and Python callers' messages.
 const char* problem_description(Problem problem) noexcept;
 
 /// Why a form's field was refused, in a few words ("campo vazio"). Empty for
 /// NONE.
 const char* field_message(FieldProblem problem) noexcept;
-
-/// The note for a point behind the centre of a perspective projection
-/// (behind_centre): the line through it and the centre meets the plane on
-/// the centre's other side.
-inline constexpr char BEHIND_CENTRE_NOTE[] =
-    "O ponto esta atras do centro de revareza: a reta que o liga ao centro encontra o plano do outro lado do "
-    "centro.";
 
 /// An echo of a direction used: a text and the vector, written
 /// "Usando o vetor (x,y,z)" by operator<<.

@@ -1,5 +1,6 @@
 #include <revareza/definition/text_fields.hpp>
 
+#include <revareza/definition/projection_types.hpp>
 #include <revareza/text/number_input.hpp>
 
 namespace revareza {
@@ -51,7 +52,7 @@ VectorReading read_vector(Role role, std::string_view x, std::string_view y, std
     }
     if (!is_direction(role)) {
         reading.vector = HVector(v[0], v[1], v[2], 1.0);
-    } else if (v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0) { // -0.0 counts as zero
+    } else if (is_zero_vector(v[0], v[1], v[2])) {
         reading.problem = Problem::ZERO_DIRECTION;
     } else {
         reading.vector = HVector(v[0], v[1], v[2], 0.0);
@@ -59,24 +60,24 @@ VectorReading read_vector(Role role, std::string_view x, std::string_view y, std
     return reading;
 }
 
-DefinitionReading read_definition(ProjectionType type, const std::string_view (&fields)[15])
+DefinitionReading read_definition(ProjectionType type, const std::string_view (&fields)[DEFINITION_FIELD_COUNT])
 {
     DefinitionReading reading;
     Definition& d = reading.definition;
     d.type = type;
-    HVector* const vectors[5] = {&d.point, &d.origin, &d.x, &d.y,
-                                 type == ProjectionType::PARALLEL ? &d.direction : &d.centre};
-    const Role roles[5] = {Role::POINT, Role::ORIGIN, Role::X, Role::Y, last_role(type)};
-    for (int i = 0; i < 5; ++i) {
-        const VectorReading v = read_vector(roles[i], fields[3 * i], fields[3 * i + 1], fields[3 * i + 2]);
+    const TypeDescription& t = describe(type);
+    static_assert(3 * MAX_TYPE_ROLES == DEFINITION_FIELD_COUNT, "three fields a vector");
+    for (int i = 0; i < t.role_count; ++i) {
+        const Role role = t.roles[i];
+        const VectorReading v = read_vector(role, fields[3 * i], fields[3 * i + 1], fields[3 * i + 2]);
         for (int k = 0; k < 3; ++k) {
             reading.field[3 * i + k] = v.field[k];
         }
         if (v.problem != Problem::NONE && reading.problem == Problem::NONE) {
             reading.problem = v.problem;
-            reading.role = roles[i];
+            reading.role = role;
         }
-        *vectors[i] = v.vector;
+        vector_in(d, role) = v.vector;
     }
     if (reading.problem != Problem::NONE) {
         return reading;

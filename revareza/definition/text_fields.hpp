@@ -24,6 +24,9 @@ namespace revareza {
 /// The most characters a field holds. Longer texts are refused unread.
 constexpr std::size_t FIELD_MAX_LENGTH = 1000;
 
+/// A definition's fields: three for each vector its type asks for.
+constexpr int DEFINITION_FIELD_COUNT = 15;
+
 /// Why a field holds no number, or NONE.
 enum class FieldProblem {
     NONE,
@@ -69,13 +72,14 @@ struct DefinitionReading {
     Definition definition;
     Problem problem = Problem::NONE;
     Role role = Role::POINT;
-    FieldProblem field[15] = {};
+    FieldProblem field[DEFINITION_FIELD_COUNT] = {};
 };
 
-/// Reads fifteen fields, three for each of the point, the origin, X, Y and
-/// then the direction (PARALLEL) or the centre (PERSPECTIVE). The problem is
+/// Reads the fields, three for each vector of the type in its order
+/// (projection_types.hpp): the point, the origin, X, Y and then the
+/// direction (PARALLEL) or the centre (PERSPECTIVE). The problem is
 /// the first vector's that cannot be read, or else what check() finds; every
 /// field is read, so that each refused one is known.
-DefinitionReading read_definition(ProjectionType type, const std::string_view (&fields)[15]);
+DefinitionReading read_definition(ProjectionType type, const std::string_view (&fields)[DEFINITION_FIELD_COUNT]);
 
 } // namespace revareza

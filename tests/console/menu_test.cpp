@@ -1,5 +1,7 @@
 #include "console/menu.hpp"
 
+#include "console/line_editing.hpp"
+
 #include "tests/console/console_fixture.hpp"
 
 #include <gtest/gtest.h>
@@ -15,6 +17,21 @@ using test::TestConsole;
 const std::string kMenu =
     "\n[1] Calcular uma revareza paralela\n[2] Calcular uma revareza perspectiva\n\n[0] Sair do programa\n\n";
 const std::string kAsk = "Entre com a sua opcao: ";
+
+// Each question keeps its own answers on a terminal: one question per
+// role, none of them the menu's.
+TEST(Menu, EachRoleHasItsOwnQuestion)
+{
+    const struct {
+        Role role;
+        Question question;
+    } cases[] = {{Role::POINT, Question::POINT}, {Role::ORIGIN, Question::ORIGIN}, {Role::X, Question::X},
+                 {Role::Y, Question::Y},         {Role::DIRECTION, Question::DIRECTION},
+                 {Role::CENTRE, Question::CENTRE}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(question_of(c.role), c.question) << static_cast<int>(c.role);
+    }
+}
 
 TEST(Menu, UsageText)
 {

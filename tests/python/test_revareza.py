@@ -359,7 +359,7 @@ def test_project_into_an_out_that_overlaps_its_points():
     (lambda: revareza.parallel_steps([0, 0, 0], [1, 0, 0], [0, 1, 0], [1, 1, 0]), ValueError, "direction is parallel"),
     (lambda: revareza.perspective_projection([0, 0, 5], [1, 0, 0], [0, 1, 0], [3, 3, 5]), ValueError, "centre lies"),
     (lambda: revareza.parallel_projection([1e308, 0, 1e308], [1, 0, 0], [0, 1, 0], [1, 0, -1]), ValueError,
-     "origin, x, y and direction make a matrix that"),
+     "origin, x, y and direction are"),
     (lambda: revareza.parallel_projection([0, math.nan, 0], [1, 0, 0], [0, 1, 0], [0, 0, 1]), ValueError, "origin"),
     (lambda: revareza.perspective_projection([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, math.inf]), ValueError,
      "centre"),

@@ -1,6 +1,7 @@
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>
+#include <revareza/definition/projection_types.hpp>
 #include <revareza/definition/text_fields.hpp>
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/perspective_projection.hpp>
@@ -203,6 +204,88 @@ TEST(Definition, DegeneracyToleranceIsTwoToTheMinusForty)
     const Matrix4 m = projection_matrix(d);
     EXPECT_FALSE(has_image(m, HVector(0, 0, 1 - 0x1p-40, 1)));
     EXPECT_TRUE(has_image(m, HVector(0, 0, 1 - 0x1p-38, 1)));
+}
+
+// What each type asks for, as every front end reads it: the menu's
+// numbers and no others, the vectors in the program's order with their
+// kinds, every role somewhere with its own fields and question, and
+// conversions that come back to where they started.
+TEST(Definition, ProjectionTypesDescribedOnce)
+{
+    const struct {
+        ProjectionType type;
+        int number;
+        const char* fields;
+        const char* kinds; // p point, d direction
+    } expected[] = {{ProjectionType::PARALLEL, 1, "ponto origem x y direcao", "ppddd"},
+                    {ProjectionType::PERSPECTIVE, 2, "ponto origem x y centro", "ppddp"}};
+    ASSERT_EQ(PROJECTION_TYPE_COUNT, 2);
+    for (int i = 0; i < PROJECTION_TYPE_COUNT; ++i) {
+        const TypeDescription& t = projection_type_at(i);
+        EXPECT_EQ(t.type, expected[i].type);
+        EXPECT_EQ(t.number, expected[i].number);
+        EXPECT_EQ(&describe(t.type), &t);
+        ProjectionType read = ProjectionType::PARALLEL;
+        EXPECT_TRUE(type_of_number(t.number, read));
+        EXPECT_EQ(read, t.type);
+        std::string fields;
+        std::string kinds;
+        for (int r = 0; r < t.role_count; ++r) {
+            fields += std::string(r ? " " : "") + describe(t.roles[r]).field;
+            kinds += describe(t.roles[r]).kind == VectorKind::DIRECTION ? 'd' : 'p';
+            EXPECT_EQ(is_direction(t.roles[r]), kinds.back() == 'd');
+        }
+        EXPECT_EQ(fields, expected[i].fields);
+        EXPECT_EQ(kinds, expected[i].kinds);
+        EXPECT_EQ(last_role(t.type), t.roles[t.role_count - 1]);
+    }
+    for (const int n : {0, 3, -1, 12}) {
+        ProjectionType untouched = ProjectionType::PERSPECTIVE;
+        EXPECT_FALSE(type_of_number(n, untouched)) << n;
+        EXPECT_EQ(untouched, ProjectionType::PERSPECTIVE);
+    }
+    std::set<std::string> fields;
+    std::set<std::string> questions;
+    for (int i = 0; i < ROLE_COUNT; ++i) {
+        const Role role = role_at(i);
+        EXPECT_EQ(role_index(role), i);
+        EXPECT_EQ(describe(role).role, role);
+        fields.insert(describe(role).field);
+        questions.insert(question(role));
+        Definition d;
+        vector_in(d, role) = HVector(i, 7, 7, 1);
+        EXPECT_EQ(vector_in(static_cast<const Definition&>(d), role).x(), i);
+    }
+    EXPECT_EQ(fields.size(), 6u);
+    EXPECT_EQ(questions.size(), 6u);
+    // The zero direction: -0.0 is 0, NaN is not.
+    EXPECT_TRUE(is_zero_vector(0.0, -0.0, 0.0));
+    EXPECT_FALSE(is_zero_vector(0.0, std::nan(""), 0.0));
+    EXPECT_FALSE(is_zero_vector(5e-324, 0.0, 0.0));
+}
+
+// What interactive mode asks again for, vector by vector: Y for no plane,
+// the last vector for a direction along the plane or a centre in it, and
+// nothing else (too large numbers are the result line's to say).
+TEST(Definition, RefusalAfterEachVector)
+{
+    Definition d;
+    d.y = HVector(2, 0, 0, 0);
+    d.direction = HVector(1, 1, 0, 0);
+    EXPECT_EQ(refusal_after(d, Role::X), Problem::NONE);
+    EXPECT_EQ(refusal_after(d, Role::Y), Problem::Y_PARALLEL_TO_X);
+    d.y = HVector(0, 1, 0, 0);
+    EXPECT_EQ(refusal_after(d, Role::Y), Problem::NONE);
+    EXPECT_EQ(refusal_after(d, Role::DIRECTION), Problem::DIRECTION_PARALLEL_TO_PLANE);
+    EXPECT_EQ(refusal_after(d, Role::CENTRE), Problem::NONE); // not this type's
+    d.type = ProjectionType::PERSPECTIVE;
+    d.centre = HVector(3, 3, 0, 1);
+    EXPECT_EQ(refusal_after(d, Role::CENTRE), Problem::CENTRE_IN_PLANE);
+    d.type = ProjectionType::PARALLEL;
+    d.origin = HVector(1e308, 0, 1e308, 1);
+    d.direction = HVector(1, 0, -1, 0);
+    EXPECT_EQ(check(d), Problem::NOT_FINITE);
+    EXPECT_EQ(refusal_after(d, Role::DIRECTION), Problem::NONE);
 }
 
 // A form's field: one number, a comma for the decimal point, at most
