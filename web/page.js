@@ -275,7 +275,7 @@ function update() {
   const s = answer.scene;
   output.measures.textContent = answer.measures ? `x = ${answer.measures.x}   y = ${answer.measures.y}` : '';
   drawPlane(output.plane, {
-    image: s.plane, objectImages: object?.plane, edges: object?.edges,
+    image: s.plane, objectImages: object?.plane, behind: object?.behind, edgeImages: object?.edgeImages,
     title: `revareza: o plano visto de frente; ${answer.result}`,
   });
   const reason = view ? view.show(s, object) : 'Este navegador nao desenha em 3D (WebGL).';
@@ -338,6 +338,8 @@ try {
 } catch {
   view = null;
 }
+// For the browser test: what the 3D view draws.
+window.revarezaDrawing = () => view?.drawing() ?? null;
 try {
   revareza = await loading;
 } catch (error) {

@@ -12,7 +12,9 @@
 // centre, the plane's own view; a phone-sized window with the result and
 // the drawing on its first screen; the keyboard and labels; opened from a
 // file; a busy port; no request outside the page's origin and no error on
-// the console. Saves the screenshots the README shows.
+// the console. And what is true only: an edge across the plane through the
+// centre drawn as the two rays of its image. Saves the screenshots the
+// README shows.
 //   node page_test.mjs SITE_DIR WEB_SOURCE_DIR CHROMIUM PYTHON GENERATE_DEFINITIONS PROGRAM SCREENSHOT_DIR
 import { execFileSync, spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -180,6 +182,9 @@ try {
     await page.keyboard.up('Control');
     await page.keyboard.type(text);
   };
+  // What the 3D view draws (the page's hook for this test): each thing's
+  // positions, the object's image parts and the patch, along X and Y.
+  const drawn = () => page.evaluate(() => window.revarezaDrawing?.() ?? { things: {}, imageParts: [], patch: [0, 0, 0, 0] });
   const setField = (id, text) => page.$eval(`#${id}`, (input, value) => {
     input.value = value;
     input.dispatchEvent(new Event('input', { bubbles: true }));
@@ -406,6 +411,48 @@ try {
   check(page.url().includes('objeto=cubo&objeto-centro=0.5,-1,8&objeto-tamanho=3'), `the cube's address ${page.url()}`);
   const cube = await pixels();
   check(cube.plane > 2000 && cube.point > 30, `the cube drawn: ${JSON.stringify(cube)}`);
+
+  // An edge across the plane through the centre parallel to the plane:
+  // (1, 1, 8) to (1, 1, 12) seen from (0, 0, 10) on z = 0, its ends' images
+  // (5, 5) and (-5, -5). Its image is the rest of their line: two rays out
+  // from them to the view's edge, in the plane's own view (as the file it
+  // downloads) and in 3D, and nothing between them. The end behind the
+  // centre is a ring.
+  await open(`${origin}/?tipo=2&ponto=1,2,3&origem=0,0,0&x=1,0,0&y=0,1,0&centro=0,0,10`
+    + '&objeto=lista&pontos=1+1+8%0A1+1+12&arestas=1+2');
+  // parts: [[[x, y], [x, y]]]; a, b: the ends' images; box: [x0, y0, x1, y1].
+  const outward = (parts, a, b, box) => {
+    const d = [b[0] - a[0], b[1] - a[1]];
+    const tolerance = 1e-6 * (box[2] - box[0]);
+    const t = ([x, y]) => ((x - a[0]) * d[0] + (y - a[1]) * d[1]) / (d[0] ** 2 + d[1] ** 2);
+    const off = ([x, y]) => Math.abs((x - a[0]) * d[1] - (y - a[1]) * d[0]) / Math.hypot(...d);
+    const atEdge = ([x, y]) => [x - box[0], y - box[1], box[2] - x, box[3] - y].some((gap) => Math.abs(gap) <= tolerance);
+    const ray = (end, beyond) => parts.some((part) => part.some((q) => Math.abs(t(q) - end) <= 1e-6)
+      && part.some((q) => beyond(t(q)) && atEdge(q)));
+    return parts.every((part) => part.every((q) => off(q) <= tolerance) && (Math.max(...part.map(t)) <= 1e-6
+      || Math.min(...part.map(t)) >= 1 - 1e-6)) && ray(0, (u) => u < 0) && ray(1, (u) => u > 1);
+  };
+  const planeFile = await page.evaluate(() => {
+    const svg = new DOMParser().parseFromString(new XMLSerializer().serializeToString(document.getElementById('plano')),
+      'image/svg+xml').documentElement;
+    const centreOf = (c) => [Number(c.getAttribute('cx')), Number(c.getAttribute('cy'))];
+    return {
+      box: svg.getAttribute('viewBox').split(' ').map(Number),
+      lines: [...svg.querySelectorAll('line.imagem-aresta')].map((l) => [['x1', 'y1'], ['x2', 'y2']]
+        .map((ends) => ends.map((e) => Number(l.getAttribute(e))))),
+      inFront: [...svg.querySelectorAll('circle.imagem-objeto')].map(centreOf),
+      behind: [...svg.querySelectorAll('circle.imagem-atras')].map(centreOf),
+      text: svg.textContent,
+    };
+  });
+  const [boxX, boxY, boxWidth, boxHeight] = planeFile.box;
+  check(planeFile.inFront.length === 1 && planeFile.behind.length === 1 && /atras do centro/.test(planeFile.text)
+    && outward(planeFile.lines, planeFile.inFront[0], planeFile.behind[0], [boxX, boxY, boxX + boxWidth, boxY + boxHeight]),
+  `the crossing edge on the plane's own view: ${JSON.stringify(planeFile)}`);
+  const crossing = await drawn();
+  check(outward(crossing.imageParts.map((part) => [part.slice(0, 2), part.slice(2)]), [5, 5], [-5, -5],
+    crossing.patch) && crossing.things['pontos-atras']?.length === 3 && crossing.things['pontos-objeto']?.length === 3,
+  `the crossing edge in 3D: ${JSON.stringify(crossing.imageParts)} in ${crossing.patch}`);
 
   // Every finite definition draws: the example scaled by 1e300 and by
   // 1e-300, and nothing wider than the window, here and on a phone.
