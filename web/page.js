@@ -240,11 +240,16 @@ function update() {
     return;
   }
   showFieldMessages(inputs, answer.fields, answer.refusedVector);
-  showAddressCounts();
   showObject(answer.object);
+  showAddressCounts();
+  // A vector of the definition, or a solid's centre, whose numbers in the
+  // address were not three is refused until edited: its fields do not say
+  // what the address meant.
+  const miscounted = order().filter((name) => name in addressCounts);
+  const centreMiscounted = SOLIDS.includes(kind) && 'objeto-centro' in addressCounts;
   const texts = answer.fields.map((f) => f.text);
   const objectTexts = answer.object?.fields?.map((f) => f.text) ?? [];
-  if (!texts.includes(null) && !objectTexts.includes(null)) {
+  if (!texts.includes(null) && !objectTexts.includes(null) && miscounted.length === 0 && !centreMiscounted) {
     const vectors = Object.fromEntries(order().map((name, i) => [name, texts.slice(3 * i, 3 * i + 3)]));
     const object = { ...objectOfForm(), kind };
     if (SOLIDS.includes(kind)) {
@@ -253,7 +258,16 @@ function update() {
     }
     window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }));
   }
-  const refusedObject = answer.object && !answer.object.points;
+  const refusedObject = (answer.object && !answer.object.points) || centreMiscounted;
+  if (miscounted.length > 0) {
+    const name = miscounted[0];
+    const count = addressCounts[name];
+    const sigla = form.querySelector(`fieldset[data-nome=${name}]`).dataset.sigla;
+    output.result.textContent = `O endereco traz ${count} numero${count === 1 ? '' : 's'} para ${sigla}, nao 3.`;
+    output.result.classList.add('erro');
+    stale(`${output.result.textContent} Corrija o vetor marcado.`);
+    return;
+  }
   if (answer.message !== undefined) {
     output.result.textContent = answer.message;
     output.result.classList.add('erro');

@@ -13,8 +13,8 @@
 // the drawing on its first screen; the keyboard and labels; opened from a
 // file; a busy port; no request outside the page's origin and no error on
 // the console. And what is true only: an edge across the plane through the
-// centre drawn as the two rays of its image. Saves the screenshots the
-// README shows.
+// centre drawn as the two rays of its image, a vector of four numbers in
+// the address refused. Saves the screenshots the README shows.
 //   node page_test.mjs SITE_DIR WEB_SOURCE_DIR CHROMIUM PYTHON GENERATE_DEFINITIONS PROGRAM SCREENSHOT_DIR
 import { execFileSync, spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -275,6 +275,19 @@ try {
     check(now.matrix === '' && now.messages[`${field}-mensagem`] !== '' && now.invalid.includes(field),
       `${link}: ${now.result} ${JSON.stringify(now.messages)}`);
   }
+  // Four numbers that each field reads ('1' and '' in the last): refused
+  // all the same, nothing shown as current, until the vector is edited.
+  const fourNumbers = { ...example, type: '1', direcao: ['0', '0', '1'] };
+  await open(`${origin + query(fourNumbers)},`);
+  now = await shown();
+  const miscounted = await pixels();
+  check(now.matrix === '' && now.echoes === '' && !now.result.startsWith('O resultado') && /\b4 numeros\b/.test(now.result)
+    && now.reason !== '' && miscounted.point === 0 && now.invalid.includes('direcao-z'),
+  `direcao=0,0,1,: ${JSON.stringify(now)} ${JSON.stringify(miscounted)}`);
+  await typeInto('direcao-z', '1');
+  now = await shown();
+  check(now.result === programDialogues([fourNumbers])[0].result && now.matrix === programMatrices([fourNumbers])[0]
+    && now.reason === '', `direcao=0,0,1, edited: ${now.result}`);
 
   // The keyboard alone: every field has a label and Tab reaches it.
   await open(`${origin}/`);
