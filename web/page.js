@@ -110,8 +110,10 @@ function objectOfForm() {
   return null;
 }
 
-// Vectors whose numbers in the address were not three, until edited.
+// Vectors whose numbers in the address were not three, until edited, and
+// where the address held the definition and the object (query or fragment).
 let addressCounts = {};
+let addressPlaces = {};
 
 // Each field's message; the fields refused marked, or the whole vector
 // where the vector is refused as a whole (a zero direction, Y along X...).
@@ -256,7 +258,8 @@ function update() {
       object.centre = objectTexts.slice(0, 3);
       object.size = objectTexts[3];
     }
-    window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }));
+    window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }, addressPlaces,
+      window.location.pathname));
   }
   const refusedObject = (answer.object && !answer.object.points) || centreMiscounted;
   if (miscounted.length > 0) {
@@ -342,9 +345,15 @@ $('baixar-plano').addEventListener('click', (event) => {
 
 // Start ---------------------------------------------------------------------
 
-const read = readAddress(window.location.search, EXAMPLE);
-addressCounts = read.counts;
-fill(read);
+// The definition and the object from the address, read again when only its
+// fragment changes (which loads no page).
+const readFromAddress = () => {
+  const read = readAddress(window.location, EXAMPLE);
+  addressCounts = read.counts;
+  addressPlaces = read.places;
+  fill(read);
+};
+readFromAddress();
 // The module compiles while the drawing gets its WebGL context.
 const loading = createRevareza();
 try {
@@ -379,6 +388,10 @@ const edited = (event) => {
 form.addEventListener('input', edited);
 form.addEventListener('submit', (event) => event.preventDefault());
 $('objeto-secao').addEventListener('input', edited);
+window.addEventListener('hashchange', () => {
+  readFromAddress();
+  update();
+});
 update();
 requestAnimationFrame(() => requestAnimationFrame(() => {
   performance.mark('revareza-pronta');
