@@ -15,7 +15,8 @@
 // the console. And what is true only: an edge across the plane through the
 // centre drawn as the two rays of its image, a vector of four numbers in
 // the address refused, an object of 1,000 points in an address every
-// server takes. Saves the screenshots the README shows.
+// server takes, a cube of size 1e300 or 1e-300 with nothing drawn at NaN.
+// Saves the screenshots the README shows.
 //   node page_test.mjs SITE_DIR WEB_SOURCE_DIR CHROMIUM PYTHON GENERATE_DEFINITIONS PROGRAM SCREENSHOT_DIR
 import { execFileSync, spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -482,6 +483,16 @@ try {
         && drawn.point > 30 && drawn.image > 30, `scaled by 1${s} at ${width}: ${now.result} ${JSON.stringify(drawn)}`);
       check(wide.width <= width && wide.elements.length === 0, `scaled by 1${s} at ${width}: ${JSON.stringify(wide)}`);
     }
+  }
+  // The example beside a cube of any size: every position drawn finite,
+  // the projector there.
+  for (const size of ['1e300', '1e-300', '1e150', '1e-150']) {
+    await open(`${origin + query(example)}&objeto=cubo&objeto-centro=0,0.5,8&objeto-tamanho=${size}`);
+    now = await shown();
+    const drawing = { ...await drawn(), svg: await page.$eval('#plano', (svg) => svg.outerHTML) };
+    check(now.reason === '' && drawing.things.projetor?.length === 6 && drawing.things['imagem-objeto']?.length > 0
+      && Object.values(drawing.things).every((positions) => positions.every(Number.isFinite))
+      && !/NaN|Infinity/.test(drawing.svg), `a cube of size ${size}: ${now.reason} ${JSON.stringify(drawing.things)}`);
   }
 
   // A phone: the result line and the drawing on the first screen.

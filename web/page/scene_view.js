@@ -29,6 +29,13 @@ const add = (a, b) => a.map((v, i) => v + b[i]);
 const times = (a, s) => a.map((v) => v * s);
 const dot = (a, b) => a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 const length = (a) => Math.hypot(a[0], a[1], a[2]);
+// a divided by its largest component's size (a of 0 as it is), so that a
+// difference of points that nearly coincide neither underflows when
+// squared nor divides 0 by 0; divided, since 1 / 5e-324 overflows.
+const unit = (a) => {
+  const size = Math.max(...a.map(Math.abs));
+  return size > 0 ? a.map((v) => v / size) : a;
+};
 
 // A round dot, or a ring, the same size on screen wherever it is.
 function dotTexture(ring) {
@@ -239,7 +246,7 @@ export class SceneView {
 
     // The projector: through P and P' along D, or from C through P to P'.
     const along = (from, to, ends) => {
-      const d = sub(to, from);
+      const d = unit(sub(to, from));
       const ts = ends.map((q) => dot(sub(q, from), d) / dot(d, d));
       const first = Math.min(...ts);
       const last = Math.max(...ts);
