@@ -177,10 +177,27 @@ val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
     return scene;
 }
 
+val plane_point(const revareza::web::PlanePoint& p) { return array_of(p.u, p.v); }
+
+// An edge's image on the plane: its parts, each {start, end} (a segment)
+// or {start, direction} (a ray), as [u, v] along X and Y.
+val image_parts(const revareza::web::EdgeImage& image)
+{
+    val parts = val::array();
+    for (int i = 0; i < image.count; ++i) {
+        const revareza::web::ImagePart& part = image.part[i];
+        val entry = val::object();
+        entry.set("start", plane_point(part.start));
+        entry.set(part.ray ? "direction" : "end", plane_point(part.end));
+        parts.call<void>("push", entry);
+    }
+    return parts;
+}
+
 // The object's points, their texts (17 digits, as a program reads them
 // back) and, under the definition's matrix where it has one, their images
-// on the plane and in space, the program's result line for each, and which
-// lie behind the centre.
+// on the plane and in space, the program's result line for each, which
+// lie behind the centre, and each edge's image on the plane (image_parts).
 val object_points(const ObjectReading& object, const Definition* d, const HVector& y, const Matrix4& m)
 {
     val points = val::array();
@@ -205,14 +222,20 @@ val object_points(const ObjectReading& object, const Definition* d, const HVecto
         behind.call<void>("push", revareza::behind_centre(m, p));
     }
     val edges = val::array();
+    val edge_images = val::array();
     for (const revareza::web::Edge& e : object.edges) {
         edges.call<void>("push", array_of(e.from, e.to));
+        if (d != nullptr) {
+            edge_images.call<void>("push", image_parts(revareza::web::edge_image(m, object.points[e.from],
+                                                                                 object.points[e.to])));
+        }
     }
     val answer = val::object();
     answer.set("points", points);
     answer.set("texts", texts);
     answer.set("edges", edges);
     if (d != nullptr) {
+        answer.set("edgeImages", edge_images);
         answer.set("plane", plane);
         answer.set("images", images);
         answer.set("results", results);

@@ -1,6 +1,9 @@
 #include "web/objects.hpp"
 
+#include <revareza/definition/definition.hpp>
+
 #include <cmath>
+#include <initializer_list>
 
 namespace revareza::web {
 namespace {
@@ -81,6 +84,70 @@ void for_each_line(std::string_view text, Take take)
         }
         start = end + 1;
     }
+}
+
+// Two points' images within this fraction of the sizes of the terms summed
+// to make them are one point as far as the sums can tell: their rounding
+// errors are far smaller, and a pair of images apart by rounding alone
+// would give rays that go anywhere.
+constexpr double SAME_IMAGE_TOLERANCE = 0x1p-40;
+
+// A point's image before the division by its weight: rows 0, 1 and 3 of m
+// applied to it (x, y and the weight) as m * p sums them, and for each the
+// sum of its terms' sizes, which bounds its rounding error.
+struct Unscaled {
+    double value[3] = {};
+    double size[3] = {};
+};
+
+Unscaled unscaled_image(const Matrix4& m, const HVector& p)
+{
+    Unscaled image;
+    const double coordinate[4] = {p.x(), p.y(), p.z(), p.w()};
+    const int rows[3] = {0, 1, 3};
+    for (int i = 0; i < 3; ++i) {
+        for (int c = 0; c < 4; ++c) {
+            const double term = m(rows[i], c) * coordinate[c];
+            image.value[i] += term;
+            image.size[i] += std::fabs(term);
+        }
+    }
+    return image;
+}
+
+// Whether the centre sees the two points as one: their unscaled images
+// are parallel (every component of their cross product 0), within what
+// the rounding of their sums leaves.
+bool seen_as_one(Unscaled a, Unscaled b)
+{
+    // Each divided by its largest size first, so that no product overflows.
+    for (Unscaled* image : {&a, &b}) {
+        const double largest = std::fmax(image->size[0], std::fmax(image->size[1], image->size[2]));
+        if (!(largest > 0.0)) {
+            return true;
+        }
+        for (int i = 0; i < 3; ++i) {
+            image->value[i] /= largest;
+            image->size[i] /= largest;
+        }
+    }
+    const int pairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+    for (const auto& pair : pairs) {
+        const int i = pair[0];
+        const int j = pair[1];
+        const double cross = a.value[i] * b.value[j] - a.value[j] * b.value[i];
+        const double bound = a.size[i] * b.size[j] + a.size[j] * b.size[i];
+        if (std::fabs(cross) > SAME_IMAGE_TOLERANCE * bound) {
+            return false;
+        }
+    }
+    return true;
+}
+
+PlanePoint image_of(const Matrix4& m, const HVector& p)
+{
+    const HVector image = m * p;
+    return {image.x(), image.y()};
 }
 
 } // namespace
@@ -180,6 +247,42 @@ ObjectReading read_point_list(std::string_view points, std::string_view edges)
         reading.edges.clear();
     }
     return reading;
+}
+
+EdgeImage edge_image(const Matrix4& m, const HVector& from, const HVector& to)
+{
+    // The edge's points are (1 - t) m from + t m to, t from 0 to 1, before
+    // the division by their weights: where the ends' weights differ in
+    // sign, the point between them of weight 0 goes to infinity.
+    EdgeImage image;
+    const bool from_imaged = has_image(m, from);
+    const bool to_imaged = has_image(m, to);
+    if (from_imaged && to_imaged && behind_centre(m, from) == behind_centre(m, to)) {
+        image.part[image.count++] = {image_of(m, from), image_of(m, to), false};
+        return image;
+    }
+    if ((!from_imaged && !to_imaged) || seen_as_one(unscaled_image(m, from), unscaled_image(m, to))) {
+        return image;
+    }
+    if (from_imaged && to_imaged) {
+        const PlanePoint a = image_of(m, from);
+        const PlanePoint b = image_of(m, to);
+        // Halved first: the difference of two images near 1e308 would
+        // overflow, and only the direction is wanted.
+        const PlanePoint away = {a.u / 2 - b.u / 2, a.v / 2 - b.v / 2};
+        image.part[image.count++] = {a, away, true};
+        image.part[image.count++] = {b, {-away.u, -away.v}, true};
+        return image;
+    }
+    // With the lost end's weight 0, the edge's points are the seen end's
+    // image plus t / (1 - t) times the lost end's x and y over the seen
+    // end's weight: those x and y are the direction, turned by that
+    // weight's sign.
+    const HVector& seen = from_imaged ? from : to;
+    const Unscaled lost = unscaled_image(m, from_imaged ? to : from);
+    const double sign = behind_centre(m, seen) ? -1.0 : 1.0;
+    image.part[image.count++] = {image_of(m, seen), {sign * lost.value[0], sign * lost.value[1]}, true};
+    return image;
 }
 
 } // namespace revareza::web

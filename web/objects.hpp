@@ -1,11 +1,14 @@
 // The objects the page projects besides its point: a solid placed by its
 // centre and size (a cube, a tetrahedron, a house), or a pasted list of
 // points, one "x y z" a line, with edges, one pair of point numbers a
-// line. Every number is read as a form's field is (read_field).
+// line. Every number is read as a form's field is (read_field). And what
+// an edge's image on the projection plane is: a segment, or rays where the
+// edge crosses the plane through the centre parallel to the plane.
 #pragma once
 
 #include <revareza/definition/text_fields.hpp>
 #include <revareza/geometry/hvector.hpp>
+#include <revareza/geometry/matrix4.hpp>
 
 #include <cstddef>
 #include <string_view>
@@ -66,5 +69,37 @@ ObjectReading read_solid(Solid solid, const std::string_view (&centre)[3], std::
 
 /// The pasted points and edges (edges numbered from 1 in the text).
 ObjectReading read_point_list(std::string_view points, std::string_view edges);
+
+/// A place on the projection plane, or a direction in it: along X and Y,
+/// from O for a place.
+struct PlanePoint {
+    double u = 0.0;
+    double v = 0.0;
+};
+
+/// A part of an edge's image: the segment from start to end, or the ray
+/// from start along the direction held in end, out to infinity.
+struct ImagePart {
+    PlanePoint start;
+    PlanePoint end;
+    bool ray = false;
+};
+
+/// An edge's image on the plane: its first count parts (0 to 2).
+struct EdgeImage {
+    int count = 0;
+    ImagePart part[2];
+};
+
+/// The image of the edge from one point to another under the projection m.
+/// Ends whose image weights have one sign give the segment between their
+/// images. Opposite signs (the edge crosses the plane through the centre
+/// parallel to the plane, whose points have no image) give two rays, each
+/// from one end's image away from the other's: the edge's image is their
+/// line less the segment between them. An end without image (has_image)
+/// gives one ray, from the other end's image towards the vanishing
+/// direction of the edge. No end with an image, or an edge that the centre
+/// sees as one point, gives no part.
+EdgeImage edge_image(const Matrix4& m, const HVector& from, const HVector& to);
 
 } // namespace revareza::web

@@ -110,8 +110,10 @@ function objectOfForm() {
   return null;
 }
 
-// Vectors whose numbers in the address were not three, until edited.
+// Vectors whose numbers in the address were not three, until edited, and
+// where the address held the definition and the object (query or fragment).
 let addressCounts = {};
+let addressPlaces = {};
 
 // Each field's message; the fields refused marked, or the whole vector
 // where the vector is refused as a whole (a zero direction, Y along X...).
@@ -240,20 +242,35 @@ function update() {
     return;
   }
   showFieldMessages(inputs, answer.fields, answer.refusedVector);
-  showAddressCounts();
   showObject(answer.object);
+  showAddressCounts();
+  // A vector of the definition, or a solid's centre, whose numbers in the
+  // address were not three is refused until edited: its fields do not say
+  // what the address meant.
+  const miscounted = order().filter((name) => name in addressCounts);
+  const centreMiscounted = SOLIDS.includes(kind) && 'objeto-centro' in addressCounts;
   const texts = answer.fields.map((f) => f.text);
   const objectTexts = answer.object?.fields?.map((f) => f.text) ?? [];
-  if (!texts.includes(null) && !objectTexts.includes(null)) {
+  if (!texts.includes(null) && !objectTexts.includes(null) && miscounted.length === 0 && !centreMiscounted) {
     const vectors = Object.fromEntries(order().map((name, i) => [name, texts.slice(3 * i, 3 * i + 3)]));
     const object = { ...objectOfForm(), kind };
     if (SOLIDS.includes(kind)) {
       object.centre = objectTexts.slice(0, 3);
       object.size = objectTexts[3];
     }
-    window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }));
+    window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }, addressPlaces,
+      window.location.pathname));
   }
-  const refusedObject = answer.object && !answer.object.points;
+  const refusedObject = (answer.object && !answer.object.points) || centreMiscounted;
+  if (miscounted.length > 0) {
+    const name = miscounted[0];
+    const count = addressCounts[name];
+    const sigla = form.querySelector(`fieldset[data-nome=${name}]`).dataset.sigla;
+    output.result.textContent = `O endereco traz ${count} numero${count === 1 ? '' : 's'} para ${sigla}, nao 3.`;
+    output.result.classList.add('erro');
+    stale(`${output.result.textContent} Corrija o vetor marcado.`);
+    return;
+  }
   if (answer.message !== undefined) {
     output.result.textContent = answer.message;
     output.result.classList.add('erro');
@@ -275,7 +292,7 @@ function update() {
   const s = answer.scene;
   output.measures.textContent = answer.measures ? `x = ${answer.measures.x}   y = ${answer.measures.y}` : '';
   drawPlane(output.plane, {
-    image: s.plane, objectImages: object?.plane, edges: object?.edges,
+    image: s.plane, objectImages: object?.plane, behind: object?.behind, edgeImages: object?.edgeImages,
     title: `revareza: o plano visto de frente; ${answer.result}`,
   });
   const reason = view ? view.show(s, object) : 'Este navegador nao desenha em 3D (WebGL).';
@@ -328,9 +345,15 @@ $('baixar-plano').addEventListener('click', (event) => {
 
 // Start ---------------------------------------------------------------------
 
-const read = readAddress(window.location.search, EXAMPLE);
-addressCounts = read.counts;
-fill(read);
+// The definition and the object from the address, read again when only its
+// fragment changes (which loads no page).
+const readFromAddress = () => {
+  const read = readAddress(window.location, EXAMPLE);
+  addressCounts = read.counts;
+  addressPlaces = read.places;
+  fill(read);
+};
+readFromAddress();
 // The module compiles while the drawing gets its WebGL context.
 const loading = createRevareza();
 try {
@@ -338,6 +361,8 @@ try {
 } catch {
   view = null;
 }
+// For the browser test: what the 3D view draws.
+window.revarezaDrawing = () => view?.drawing() ?? null;
 try {
   revareza = await loading;
 } catch (error) {
@@ -363,6 +388,10 @@ const edited = (event) => {
 form.addEventListener('input', edited);
 form.addEventListener('submit', (event) => event.preventDefault());
 $('objeto-secao').addEventListener('input', edited);
+window.addEventListener('hashchange', () => {
+  readFromAddress();
+  update();
+});
 update();
 requestAnimationFrame(() => requestAnimationFrame(() => {
   performance.mark('revareza-pronta');

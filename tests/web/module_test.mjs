@@ -9,7 +9,8 @@
 // decimal, neighbours of rounding boundaries, random bit patterns. On the
 // generated ones, the steps' matrices multiplied in order are the matrix
 // as copied for WebGL, bit for bit, and so are its numpy and LaTeX
-// copies; a cube's points give the program's result lines. Then what no
+// copies; a cube's points give the program's result lines; the images of
+// edges that cross the plane through the centre are rays. Then what no
 // call may do: abort, grow the heap or keep a handle, for 10,000 calls with
 // the largest fields, lists at their limit, and calls it refuses.
 //   node module_test.mjs MODULE_LOADER GENERATE_DEFINITIONS PROGRAM
@@ -214,6 +215,34 @@ const programLines = [...dialogue.matchAll(/O resultado da revareza e': \([^)]*\
   .map(([line]) => line.replace(/\s*Entre com.*$/, ''));
 check(programLines.length === cubeLines.length && cubeLines.length > 1000, `${cubeLines.length} cube points, ${programLines.length} program lines`);
 cubeLines.forEach((line, k) => check(line === programLines[k], `cube point ${k}: module ${line}, program ${programLines[k]}`));
+
+// Each edge's image on z = 0 from the centre (0, 0, 10): the segment
+// between images on one side of the centre's parallel plane z = 10; two
+// rays outward from the ends' images where the edge crosses it; one ray,
+// towards where the edge vanishes, from an end in it; nothing for an edge
+// in it or one the centre sees as a point. Parallel, always the segment.
+const EDGE_CASES = [
+  [2, [1, 1, 8], [2, 0, 5], [{ start: [5, 5], end: [4, 0] }]],
+  [2, [1, 1, 12], [2, 0, 15], [{ start: [-5, -5], end: [-4, 0] }]],
+  [2, [1, 1, 8], [1, 1, 12], [{ start: [5, 5], direction: [1, 1] }, { start: [-5, -5], direction: [-1, -1] }]],
+  [2, [1, 1, 8], [1, 1, 10], [{ start: [5, 5], direction: [1, 1] }]],
+  [2, [1, 1, 10], [1, 1, 12], [{ start: [-5, -5], direction: [-1, -1] }]],
+  [2, [3, -1, 10], [1, 1, 12], [{ start: [-5, -5], direction: [-3, 1] }]],
+  [2, [1, 1, 10], [2, 2, 10], []],
+  [2, [0, 0, 10], [1, 1, 8], []],
+  [2, [1, 1, 8], [-1, -1, 12], []],
+  [1, [1, 1, 8], [1, 1, 12], [{ start: [1, 1], end: [1, 1] }]],
+];
+const near = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 1e-12 * Math.max(1, Math.abs(b[i])));
+const heading = ([u, v]) => [u / Math.hypot(u, v), v / Math.hypot(u, v)];
+for (const [type, from, to, parts] of EDGE_CASES) {
+  const answer = revareza.compute(type, ['0', '0', '0', '0', '0', '0', '1', '0', '0', '0', '1', '0', '0', '0', '10'],
+    { kind: 'lista', points: `${from.join(' ')}\n${to.join(' ')}`, edges: '1 2' });
+  const got = answer.object.edgeImages[0];
+  check(got.length === parts.length && parts.every((part, i) => near(got[i].start, part.start)
+    && (part.end ? near(got[i].end, part.end) : near(heading(got[i].direction), heading(part.direction)))),
+  `type ${type}, the edge ${from} to ${to}: ${JSON.stringify(got)}, not ${JSON.stringify(parts)}`);
+}
 
 // What no call may do. The largest fields the page passes (1,000
 // characters, read to the end), lists at their limit, fields far beyond it,

@@ -12,7 +12,11 @@
 // centre, the plane's own view; a phone-sized window with the result and
 // the drawing on its first screen; the keyboard and labels; opened from a
 // file; a busy port; no request outside the page's origin and no error on
-// the console. Saves the screenshots the README shows.
+// the console. And what is true only: an edge across the plane through the
+// centre drawn as the two rays of its image, a vector of four numbers in
+// the address refused, an object of 1,000 points in an address every
+// server takes, a cube of size 1e300 or 1e-300 with nothing drawn at NaN.
+// Saves the screenshots the README shows.
 //   node page_test.mjs SITE_DIR WEB_SOURCE_DIR CHROMIUM PYTHON GENERATE_DEFINITIONS PROGRAM SCREENSHOT_DIR
 import { execFileSync, spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -180,6 +184,9 @@ try {
     await page.keyboard.up('Control');
     await page.keyboard.type(text);
   };
+  // What the 3D view draws (the page's hook for this test): each thing's
+  // positions, the object's image parts and the patch, along X and Y.
+  const drawn = () => page.evaluate(() => window.revarezaDrawing?.() ?? { things: {}, imageParts: [], patch: [0, 0, 0, 0] });
   const setField = (id, text) => page.$eval(`#${id}`, (input, value) => {
     input.value = value;
     input.dispatchEvent(new Event('input', { bubbles: true }));
@@ -270,6 +277,19 @@ try {
     check(now.matrix === '' && now.messages[`${field}-mensagem`] !== '' && now.invalid.includes(field),
       `${link}: ${now.result} ${JSON.stringify(now.messages)}`);
   }
+  // Four numbers that each field reads ('1' and '' in the last): refused
+  // all the same, nothing shown as current, until the vector is edited.
+  const fourNumbers = { ...example, type: '1', direcao: ['0', '0', '1'] };
+  await open(`${origin + query(fourNumbers)},`);
+  now = await shown();
+  const miscounted = await pixels();
+  check(now.matrix === '' && now.echoes === '' && !now.result.startsWith('O resultado') && /\b4 numeros\b/.test(now.result)
+    && now.reason !== '' && miscounted.point === 0 && now.invalid.includes('direcao-z'),
+  `direcao=0,0,1,: ${JSON.stringify(now)} ${JSON.stringify(miscounted)}`);
+  await typeInto('direcao-z', '1');
+  now = await shown();
+  check(now.result === programDialogues([fourNumbers])[0].result && now.matrix === programMatrices([fourNumbers])[0]
+    && now.reason === '', `direcao=0,0,1, edited: ${now.result}`);
 
   // The keyboard alone: every field has a label and Tab reaches it.
   await open(`${origin}/`);
@@ -407,6 +427,48 @@ try {
   const cube = await pixels();
   check(cube.plane > 2000 && cube.point > 30, `the cube drawn: ${JSON.stringify(cube)}`);
 
+  // An edge across the plane through the centre parallel to the plane:
+  // (1, 1, 8) to (1, 1, 12) seen from (0, 0, 10) on z = 0, its ends' images
+  // (5, 5) and (-5, -5). Its image is the rest of their line: two rays out
+  // from them to the view's edge, in the plane's own view (as the file it
+  // downloads) and in 3D, and nothing between them. The end behind the
+  // centre is a ring.
+  await open(`${origin}/?tipo=2&ponto=1,2,3&origem=0,0,0&x=1,0,0&y=0,1,0&centro=0,0,10`
+    + '&objeto=lista&pontos=1+1+8%0A1+1+12&arestas=1+2');
+  // parts: [[[x, y], [x, y]]]; a, b: the ends' images; box: [x0, y0, x1, y1].
+  const outward = (parts, a, b, box) => {
+    const d = [b[0] - a[0], b[1] - a[1]];
+    const tolerance = 1e-6 * (box[2] - box[0]);
+    const t = ([x, y]) => ((x - a[0]) * d[0] + (y - a[1]) * d[1]) / (d[0] ** 2 + d[1] ** 2);
+    const off = ([x, y]) => Math.abs((x - a[0]) * d[1] - (y - a[1]) * d[0]) / Math.hypot(...d);
+    const atEdge = ([x, y]) => [x - box[0], y - box[1], box[2] - x, box[3] - y].some((gap) => Math.abs(gap) <= tolerance);
+    const ray = (end, beyond) => parts.some((part) => part.some((q) => Math.abs(t(q) - end) <= 1e-6)
+      && part.some((q) => beyond(t(q)) && atEdge(q)));
+    return parts.every((part) => part.every((q) => off(q) <= tolerance) && (Math.max(...part.map(t)) <= 1e-6
+      || Math.min(...part.map(t)) >= 1 - 1e-6)) && ray(0, (u) => u < 0) && ray(1, (u) => u > 1);
+  };
+  const planeFile = await page.evaluate(() => {
+    const svg = new DOMParser().parseFromString(new XMLSerializer().serializeToString(document.getElementById('plano')),
+      'image/svg+xml').documentElement;
+    const centreOf = (c) => [Number(c.getAttribute('cx')), Number(c.getAttribute('cy'))];
+    return {
+      box: svg.getAttribute('viewBox').split(' ').map(Number),
+      lines: [...svg.querySelectorAll('line.imagem-aresta')].map((l) => [['x1', 'y1'], ['x2', 'y2']]
+        .map((ends) => ends.map((e) => Number(l.getAttribute(e))))),
+      inFront: [...svg.querySelectorAll('circle.imagem-objeto')].map(centreOf),
+      behind: [...svg.querySelectorAll('circle.imagem-atras')].map(centreOf),
+      text: svg.textContent,
+    };
+  });
+  const [boxX, boxY, boxWidth, boxHeight] = planeFile.box;
+  check(planeFile.inFront.length === 1 && planeFile.behind.length === 1 && /atras do centro/.test(planeFile.text)
+    && outward(planeFile.lines, planeFile.inFront[0], planeFile.behind[0], [boxX, boxY, boxX + boxWidth, boxY + boxHeight]),
+  `the crossing edge on the plane's own view: ${JSON.stringify(planeFile)}`);
+  const crossing = await drawn();
+  check(outward(crossing.imageParts.map((part) => [part.slice(0, 2), part.slice(2)]), [5, 5], [-5, -5],
+    crossing.patch) && crossing.things['pontos-atras']?.length === 3 && crossing.things['pontos-objeto']?.length === 3,
+  `the crossing edge in 3D: ${JSON.stringify(crossing.imageParts)} in ${crossing.patch}`);
+
   // Every finite definition draws: the example scaled by 1e300 and by
   // 1e-300, and nothing wider than the window, here and on a phone.
   const scaled = (s) => ({ ...example, ponto: example.ponto.map((v) => `${v}${s}`), origem: example.origem.map((v) => `${v}${s}`) });
@@ -422,6 +484,16 @@ try {
       check(wide.width <= width && wide.elements.length === 0, `scaled by 1${s} at ${width}: ${JSON.stringify(wide)}`);
     }
   }
+  // The example beside a cube of any size: every position drawn finite,
+  // the projector there.
+  for (const size of ['1e300', '1e-300', '1e150', '1e-150']) {
+    await open(`${origin + query(example)}&objeto=cubo&objeto-centro=0,0.5,8&objeto-tamanho=${size}`);
+    now = await shown();
+    const drawing = { ...await drawn(), svg: await page.$eval('#plano', (svg) => svg.outerHTML) };
+    check(now.reason === '' && drawing.things.projetor?.length === 6 && drawing.things['imagem-objeto']?.length > 0
+      && Object.values(drawing.things).every((positions) => positions.every(Number.isFinite))
+      && !/NaN|Infinity/.test(drawing.svg), `a cube of size ${size}: ${now.reason} ${JSON.stringify(drawing.things)}`);
+  }
 
   // A phone: the result line and the drawing on the first screen.
   await open(`${origin}/`);
@@ -430,6 +502,35 @@ try {
   check(resultTop >= 0 && resultBottom <= 844 && canvasTop >= 0 && canvasBottom <= 844,
     `at 390x844: #resultado from ${resultTop} to ${resultBottom}, the canvas from ${canvasTop} to ${canvasBottom}`);
   check((await tooWide()).width <= 390, 'the phone-sized page is wider than 390');
+
+  // Addresses for any server: an object of 1,000 points written where a
+  // request line of 8 KB holds the address, and loaded back with the same
+  // points; a definition in the fragment read, and written back there.
+  await open(`${origin + query(example)}&objeto=lista&pontos=0+0+0`);
+  const thousand = Array.from({ length: 1000 }, (_, i) => [i / 7, -i / 13, 8 + i / 1000].map((v) => v.toPrecision(17))
+    .join(' ')).join('\n');
+  await setField('objeto-pontos', thousand);
+  await setField('objeto-arestas', Array.from({ length: 999 }, (_, i) => `${i + 1} ${i + 2}`).join('\n'));
+  const pointRows = () => page.$$eval('#objeto-tabela tbody tr', (trs) => trs.map((tr) => tr.cells[1].textContent));
+  const thousandRows = await pointRows();
+  const longAddress = new URL(page.url());
+  const requestLine = `GET ${longAddress.pathname}${longAddress.search} HTTP/1.1\r\n`.length;
+  await page.goto('about:blank');
+  const reloaded = await page.goto(longAddress.href);
+  if (check(reloaded.status() === 200 && requestLine <= 8192, `1,000 points: ${reloaded.status()} for a request line of `
+    + `${requestLine} characters, ${longAddress.href.length} in all`)) {
+    await page.waitForSelector('body[data-pronta]');
+    check(thousandRows.length === 1000 && JSON.stringify(await pointRows()) === JSON.stringify(thousandRows)
+      && await page.$eval('#objeto-pontos', (t) => t.value) === thousand && page.url() === longAddress.href,
+    `1,000 points loaded back from ${longAddress.href.slice(0, 300)}...`);
+  }
+  const moved = { ...example, ponto: ['3', '-1', '7'] };
+  await page.goto('about:blank');
+  await open(`${origin}/#${query(moved).slice(1)}`);
+  now = await shown();
+  const inFragment = new URL(page.url());
+  check(now.result === programDialogues([moved])[0].result && inFragment.search === ''
+    && inFragment.hash === `#${query(moved).slice(1)}`, `the definition in the fragment: ${now.result}, ${page.url()}`);
 
   // The screenshots: a house on the README's plane, the plane's own view
   // and the steps.

@@ -4,10 +4,20 @@
 // &centro=0,0,0, a comma (or %2C) between the numbers of a vector;
 // objeto=cubo&objeto-centro=0,0,0&objeto-tamanho=1 for a solid,
 // objeto=lista&pontos=...&arestas=... (a line a point, a line an edge) for
-// a list. The address the page writes reads back to the same fields.
+// a list. Either part, or both, may stand in the fragment instead
+// (#objeto=lista&pontos=...), which no server sees: servers refuse request
+// lines over about 8 KB, and a list of points is longer. The address the
+// page writes reads back to the same fields, each part where it was read,
+// and the object (or the whole) in the fragment where the query would make
+// a request line too long.
 
 export const VECTORS = ['ponto', 'origem', 'x', 'y', 'direcao', 'centro'];
 export const SOLIDS = ['cubo', 'tetraedro', 'casa'];
+const DEFINITION_KEYS = ['tipo', ...VECTORS];
+const OBJECT_KEYS = ['objeto', 'objeto-centro', 'objeto-tamanho', 'pontos', 'arestas'];
+// The longest request line many servers take (nginx's and Apache's
+// default, 8 KB), its line end included.
+const REQUEST_LINE_MAX = 8192;
 
 // A vector's numbers from its value: three fields. Other than three
 // numbers are never cut: the fields get what there is (an empty field where
@@ -19,13 +29,27 @@ function vectorOf(value) {
   return { fields, count: parts.length };
 }
 
-// What the address holds over the defaults: {tipo (or null for another
-// value than 1 or 2), vectors: {name: [3 texts]}, counts: {name: how many
-// numbers, where not 3}, object: {kind, centre, size, points, edges}}.
-export function readAddress(search, defaults) {
-  const params = new URLSearchParams(search);
+// What the address (location's search and hash) holds over the defaults:
+// {tipo (or null for another value than 1 or 2), vectors: {name: [3
+// texts]}, counts: {name: how many numbers, where not 3}, object: {kind,
+// centre, size, points, edges}, places: {definition, object: 'query' or
+// 'fragment', where each was read}}. A key in both takes the fragment's.
+export function readAddress({ search, hash }, defaults) {
+  const query = new URLSearchParams(search);
+  const fragment = new URLSearchParams(hash.replace(/^#/, ''));
+  // Each key's first value, as URLSearchParams.get gives it.
+  const params = new Map();
+  for (const part of [query, fragment]) {
+    for (const key of new Set(part.keys())) {
+      params.set(key, part.get(key));
+    }
+  }
   const read = structuredClone(defaults);
   read.counts = {};
+  read.places = {
+    definition: DEFINITION_KEYS.some((key) => fragment.has(key)) ? 'fragment' : 'query',
+    object: OBJECT_KEYS.some((key) => fragment.has(key)) ? 'fragment' : 'query',
+  };
   if (params.has('tipo')) {
     const tipo = params.get('tipo');
     read.tipo = tipo === '1' || tipo === '2' ? tipo : null;
@@ -62,20 +86,38 @@ export function readAddress(search, defaults) {
 // escaped, spaces as '+', commas left for the vectors' separators.
 const encoded = (text) => encodeURIComponent(text).replaceAll('%20', '+');
 
-// The query for a definition: {tipo, vectors: {name: [3 texts]}, object:
-// {kind, centre, size, points, edges}}. Texts of vectors hold no comma (the
-// library writes a decimal comma as a point).
-export function addressOf({ tipo, vectors, object }) {
+// The address, from the path on, for a definition: {tipo, vectors: {name:
+// [3 texts]}, object: {kind, centre, size, points, edges}}, each part where
+// places puts it ('query' or 'fragment'), unless the request line for the
+// path and the query would pass REQUEST_LINE_MAX: then the object goes to
+// the fragment, and if that is not enough, the definition too. Texts of
+// vectors hold no comma (the library writes a decimal comma as a point).
+export function addressOf({ tipo, vectors, object }, places, path) {
   const last = tipo === '1' ? 'direcao' : 'centro';
-  const pairs = [`tipo=${tipo}`];
+  const definition = [`tipo=${tipo}`];
   for (const name of ['ponto', 'origem', 'x', 'y', last]) {
-    pairs.push(`${name}=${vectors[name].map(encoded).join(',')}`);
+    definition.push(`${name}=${vectors[name].map(encoded).join(',')}`);
   }
+  const objectPairs = [];
   if (SOLIDS.includes(object.kind)) {
-    pairs.push(`objeto=${object.kind}`, `objeto-centro=${object.centre.map(encoded).join(',')}`,
+    objectPairs.push(`objeto=${object.kind}`, `objeto-centro=${object.centre.map(encoded).join(',')}`,
       `objeto-tamanho=${encoded(object.size)}`);
   } else if (object.kind === 'lista') {
-    pairs.push('objeto=lista', `pontos=${encoded(object.points)}`, `arestas=${encoded(object.edges)}`);
+    objectPairs.push('objeto=lista', `pontos=${encoded(object.points)}`, `arestas=${encoded(object.edges)}`);
   }
-  return `?${pairs.join('&')}`;
+  const fits = (query) => `GET ${path}?${query.join('&')} HTTP/1.1\r\n`.length <= REQUEST_LINE_MAX;
+  let inFragment = [places.definition === 'fragment', places.object === 'fragment'];
+  const split = () => {
+    const parts = { query: [], fragment: [] };
+    [definition, objectPairs].forEach((pairs, i) => parts[inFragment[i] ? 'fragment' : 'query'].push(...pairs));
+    return parts;
+  };
+  if (!fits(split().query)) {
+    inFragment = [inFragment[0], true];
+  }
+  if (!fits(split().query)) {
+    inFragment = [true, true];
+  }
+  const { query, fragment } = split();
+  return `${path}${query.length > 0 ? `?${query.join('&')}` : ''}${fragment.length > 0 ? `#${fragment.join('&')}` : ''}`;
 }

@@ -1,9 +1,13 @@
 // The plane seen face on, in its own frame, as inline SVG: O at the origin,
 // X to the right, Y up; the image P' with its measures x along X and y
 // along Y marked as the README's figure marks them; the images of the
-// object's points and edges. Self-contained (colours and fonts inline), so
-// that it downloads as an SVG file as it is.
-import { fitting } from './scale.js';
+// object's points and edges, each edge's as the library gives it (a
+// segment, or the rays out to the view's edge of an edge that crosses the
+// plane through the centre), the images of points behind the centre as
+// rings. Self-contained (colours and fonts inline, its legend), so that it
+// downloads as an SVG file as it is.
+import { cutParts } from './clip.js';
+import { finite, fitting } from './scale.js';
 import { placeLabels } from './labels.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
@@ -50,9 +54,14 @@ export function emptyPlane(svg, reason) {
   svg.append(text);
 }
 
-// image: [u, v] of P' or null; objectImages: [[u, v] or null], edges:
-// [[i, j]]; title: what the file says it shows.
-export function drawPlane(svg, { image, objectImages = [], edges = [], title }) {
+// image: [u, v] of P' or null; objectImages: [[u, v] or null]; behind:
+// [whether each point is behind the centre]; edgeImages: the library's
+// parts of each edge's image; title: what the file says it shows.
+export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImages = [], title }) {
+  if (!finite([image, objectImages, edgeImages])) {
+    emptyPlane(svg, 'Nada a desenhar: os numeros passam do que o desenho alcanca.');
+    return;
+  }
   const onPlane = [[0, 0]];
   if (image) {
     onPlane.push(image);
@@ -93,17 +102,24 @@ export function drawPlane(svg, { image, objectImages = [], edges = [], title }) 
   ];
   const marks = [{ x: o[0], y: o[1] }];
 
-  // The object's images: edges where both ends have one, then the points.
-  const objectAt = objectImages.map((p) => (p ? at(p) : null));
-  for (const [i, j] of edges) {
-    if (objectAt[i] && objectAt[j]) {
-      svg.append(line(objectAt[i], objectAt[j], COLOURS.object, { 'stroke-width': 1.2 }));
-    }
+  // The object's images: the edges' parts cut to the view, then the points.
+  for (const [a, b] of cutParts(edgeImages, [0, 0, WIDTH, HEIGHT], at, ([u, v]) => [u, -v])) {
+    svg.append(line(a, b, COLOURS.object, { 'stroke-width': 1.2, class: 'imagem-aresta' }));
   }
-  for (const p of objectAt) {
+  objectImages.forEach((p, i) => {
     if (p) {
-      svg.append(element('circle', { cx: p[0], cy: p[1], r: 2.5, fill: COLOURS.object }));
+      const [cx, cy] = at(p);
+      svg.append(element('circle', behind[i]
+        ? { cx, cy, r: 3.5, fill: 'none', stroke: COLOURS.object, 'stroke-width': 1.5, class: 'imagem-atras' }
+        : { cx, cy, r: 2.5, fill: COLOURS.object, class: 'imagem-objeto' }));
     }
+  });
+  if (objectImages.some((p, i) => p && behind[i])) {
+    svg.append(
+      element('circle', { cx: 14, cy: HEIGHT - 14, r: 3.5, fill: 'none', stroke: COLOURS.object, 'stroke-width': 1.5 }),
+      element('text', { x: 24, y: HEIGHT - 9, fill: COLOURS.object, 'font-size': FONT - 3 },
+        'imagem de um ponto atras do centro'),
+    );
   }
 
   if (image) {

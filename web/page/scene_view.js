@@ -1,8 +1,10 @@
 // The 3D view: the plane with O, X and Y, the point P, its projector along
-// D or from C, the image P', and the object with its images on the plane.
-// Everything is moved and scaled into [-1, 1] before three.js sees it (its
-// numbers are single precision), so that coordinates from 1e-300 to 1e300
-// draw alike. The labels are HTML over the canvas: always the same size,
+// D or from C, the image P', and the object with its images on the plane:
+// each edge's image as the library gives it (a segment, or the rays out to
+// the patch's edge of an edge that crosses the plane through the centre),
+// points behind the centre as rings. Everything is moved and scaled into
+// [-1, 1] before three.js sees it (its numbers are single precision), so
+// that coordinates from 1e-300 to 1e300 draw alike. The labels are HTML over the canvas: always the same size,
 // placed so as not to cover one another. The camera stays where the user
 // put it until reset() frames the scene again. Why nothing is drawn is the
 // page's to say.
@@ -11,6 +13,7 @@ import {
   Mesh, MeshBasicMaterial, PerspectiveCamera, Points, PointsMaterial, Scene, Vector3, WebGLRenderer,
 } from 'three';
 import { OrbitControls } from 'three/addons/controls/OrbitControls.js';
+import { cutParts } from './clip.js';
 import { finite, fitting } from './scale.js';
 import { placeLabels } from './labels.js';
 
@@ -26,17 +29,30 @@ const add = (a, b) => a.map((v, i) => v + b[i]);
 const times = (a, s) => a.map((v) => v * s);
 const dot = (a, b) => a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 const length = (a) => Math.hypot(a[0], a[1], a[2]);
+// a divided by its largest component's size (a of 0 as it is), so that a
+// difference of points that nearly coincide neither underflows when
+// squared nor divides 0 by 0; divided, since 1 / 5e-324 overflows.
+const unit = (a) => {
+  const size = Math.max(...a.map(Math.abs));
+  return size > 0 ? a.map((v) => v / size) : a;
+};
 
-// A round dot, the same size on screen wherever it is.
-function dotTexture() {
+// A round dot, or a ring, the same size on screen wherever it is.
+function dotTexture(ring) {
   const board = document.createElement('canvas');
   board.width = 64;
   board.height = 64;
   const context = board.getContext('2d');
   context.fillStyle = '#ffffff';
+  context.strokeStyle = '#ffffff';
+  context.lineWidth = 14;
   context.beginPath();
-  context.arc(32, 32, 30, 0, 2 * Math.PI);
-  context.fill();
+  context.arc(32, 32, ring ? 24 : 30, 0, 2 * Math.PI);
+  if (ring) {
+    context.stroke();
+  } else {
+    context.fill();
+  }
   return new CanvasTexture(board);
 }
 
@@ -46,6 +62,8 @@ export class SceneView {
     this.canvas = canvas;
     this.labelLayer = labels;
     this.labels = [];
+    this.imageParts = [];
+    this.patch = null;
     this.framed = false;
     this.renderer = new WebGLRenderer({ canvas, antialias: true, preserveDrawingBuffer: true });
     this.renderer.setPixelRatio(window.devicePixelRatio);
@@ -67,7 +85,8 @@ export class SceneView {
     });
     this.drawn = new Group();
     this.scene.add(this.drawn);
-    this.dot = dotTexture();
+    this.dot = dotTexture(false);
+    this.ring = dotTexture(true);
     this.pending = false;
     new ResizeObserver(() => this.resize()).observe(canvas);
   }
@@ -109,6 +128,8 @@ export class SceneView {
     }
     this.labels = [];
     this.labelLayer.replaceChildren();
+    this.imageParts = [];
+    this.patch = null;
   }
 
   // Nothing drawn.
@@ -118,24 +139,44 @@ export class SceneView {
     this.render();
   }
 
-  segments(pairs, colour, opacity = 1) {
+  // Each drawn thing is named, for drawing() to list.
+  segments(name, pairs, colour, opacity = 1) {
+    if (pairs.length === 0) {
+      return;
+    }
     const geometry = new BufferGeometry();
     geometry.setAttribute('position', new Float32BufferAttribute(pairs.flat(2), 3));
-    this.drawn.add(new LineSegments(geometry, new LineBasicMaterial({
-      color: colour, transparent: opacity < 1, opacity,
-    })));
+    const lines = new LineSegments(geometry, new LineBasicMaterial({ color: colour, transparent: opacity < 1, opacity }));
+    lines.name = name;
+    this.drawn.add(lines);
   }
 
-  dots(points, colour, size) {
+  dots(name, points, colour, size, ring = false) {
+    if (points.length === 0) {
+      return;
+    }
     const geometry = new BufferGeometry();
     geometry.setAttribute('position', new Float32BufferAttribute(points.flat(), 3));
     // After the transparent plane, so that its colour does not tint them.
     const material = new PointsMaterial({
-      color: colour, size, sizeAttenuation: false, map: this.dot, alphaTest: 0.5, depthTest: false, transparent: true,
+      color: colour, size, sizeAttenuation: false, map: ring ? this.ring : this.dot, alphaTest: 0.5, depthTest: false,
+      transparent: true,
     });
     const dots = new Points(geometry, material);
+    dots.name = name;
     dots.renderOrder = 1;
     this.drawn.add(dots);
+  }
+
+  // What is drawn, for the browser test: each named thing's positions as
+  // three.js holds them, the object's image parts and the plane's patch,
+  // both along X and Y from O as the library measures them.
+  drawing() {
+    const things = {};
+    for (const thing of this.drawn.children) {
+      things[thing.name ?? ''] = [...thing.geometry.getAttribute('position').array];
+    }
+    return { things, imageParts: this.imageParts, patch: this.patch };
   }
 
   label(text, at, colour) {
@@ -159,7 +200,7 @@ export class SceneView {
     const objectPoints = object?.points ?? [];
     const objectImages = object?.images ?? [];
     world.push(...objectPoints, ...objectImages.filter((p) => p));
-    if (!finite(world) || !finite(scene)) {
+    if (!finite(world) || !finite(scene) || !finite(object?.edgeImages ?? [])) {
       return 'Nada a desenhar: os numeros passam do que o desenho alcanca.';
     }
     const fit = fitting(world);
@@ -171,9 +212,10 @@ export class SceneView {
     const image = scene.image ? n(scene.image) : null;
     const centre = scene.centre ? n(scene.centre) : null;
     const shown = [o, p, ...(image ? [image] : []), ...(centre ? [centre] : []), ...objectPoints.map(n)];
+    const objectShown = objectImages.filter((q) => q).map(n);
 
-    // The patch of plane round O, the image and the feet of everything else.
-    const inPlane = shown.map((q) => [dot(sub(q, o), x), dot(sub(q, o), y)]);
+    // The patch of plane round O, the images and the feet of everything else.
+    const inPlane = shown.concat(objectShown).map((q) => [dot(sub(q, o), x), dot(sub(q, o), y)]);
     const low = [0, 1].map((i) => Math.min(...inPlane.map((q) => q[i])));
     const high = [0, 1].map((i) => Math.max(...inPlane.map((q) => q[i])));
     const margin = Math.max(0.15 * Math.max(high[0] - low[0], high[1] - low[1]), 0.25);
@@ -182,17 +224,20 @@ export class SceneView {
     const corners = [corner(u0, v0), corner(u1, v0), corner(u1, v1), corner(u0, v1)];
     const patch = new BufferGeometry();
     patch.setAttribute('position', new Float32BufferAttribute([0, 1, 2, 0, 2, 3].flatMap((i) => corners[i]), 3));
-    this.drawn.add(new Mesh(patch, new MeshBasicMaterial({
+    const surface = new Mesh(patch, new MeshBasicMaterial({
       color: COLOURS.plane, transparent: true, opacity: 0.35, side: DoubleSide, depthWrite: false,
-    })));
-    this.segments([0, 1, 2, 3].map((i) => [corners[i], corners[(i + 1) % 4]]), COLOURS.plane);
+    }));
+    surface.name = 'plano';
+    this.drawn.add(surface);
+    this.segments('borda', [0, 1, 2, 3].map((i) => [corners[i], corners[(i + 1) % 4]]), COLOURS.plane);
+    this.patch = [u0, v0, u1, v1].map((u) => u * fit.scale);
 
     // X and Y from O, with their heads.
     const reach = 0.6 * Math.min(u1, v1);
     const axis = (direction, across, colour, name) => {
       const tip = add(o, times(direction, reach));
       const back = add(o, times(direction, reach * 0.82));
-      this.segments([[o, tip], [tip, add(back, times(across, reach * 0.08))],
+      this.segments(`eixo-${name}`, [[o, tip], [tip, add(back, times(across, reach * 0.08))],
         [tip, add(back, times(across, -reach * 0.08))]], colour);
       this.label(name, tip, colour);
     };
@@ -201,7 +246,7 @@ export class SceneView {
 
     // The projector: through P and P' along D, or from C through P to P'.
     const along = (from, to, ends) => {
-      const d = sub(to, from);
+      const d = unit(sub(to, from));
       const ts = ends.map((q) => dot(sub(q, from), d) / dot(d, d));
       const first = Math.min(...ts);
       const last = Math.max(...ts);
@@ -209,41 +254,45 @@ export class SceneView {
       return [add(from, times(d, first - extra)), add(from, times(d, last + extra))];
     };
     if (image && length(sub(p, image)) > 0) {
-      this.segments([along(image, p, centre ? [image, p, centre] : [image, p])], COLOURS.projector);
+      this.segments('projetor', [along(image, p, centre ? [image, p, centre] : [image, p])], COLOURS.projector);
     } else if (!image && centre && length(sub(p, centre)) > 0) {
-      this.segments([along(centre, p, [centre, p, add(centre, times(sub(p, centre), 1.5))])], COLOURS.projector);
+      this.segments('projetor', [along(centre, p, [centre, p, add(centre, times(sub(p, centre), 1.5))])],
+        COLOURS.projector);
     }
 
-    // The object, its images, and a faint line from each point to its image.
+    // The object, the images of its edges cut to the patch, its points'
+    // images, and a faint line from each point to its image; points behind
+    // the centre, and their images, as rings.
     if (objectPoints.length > 0) {
       const points = objectPoints.map(n);
       const images = objectImages.map((q) => (q ? n(q) : null));
+      const behind = object.behind ?? [];
       const edges = object.edges ?? [];
-      this.segments(edges.map(([i, j]) => [points[i], points[j]]), COLOURS.object);
-      const imageEdges = edges.filter(([i, j]) => images[i] && images[j]);
-      if (imageEdges.length > 0) {
-        this.segments(imageEdges.map(([i, j]) => [images[i], images[j]]), COLOURS.objectImage);
-      }
-      const rays = points.map((q, i) => [q, images[i]]).filter(([, i]) => i);
-      if (rays.length > 0) {
-        this.segments(rays, COLOURS.projector, 0.25);
-      }
-      this.dots(points, COLOURS.object, 6);
-      if (images.some((q) => q)) {
-        this.dots(images.filter((q) => q), COLOURS.objectImage, 6);
-      }
+      this.segments('objeto', edges.map(([i, j]) => [points[i], points[j]]), COLOURS.object);
+      // On the plane, a place (u, v) is u / scale and v / scale from O here.
+      const parts = cutParts(object.edgeImages ?? [], [u0, v0, u1, v1], ([u, v]) => [u / fit.scale, v / fit.scale],
+        (d) => d);
+      this.segments('imagem-objeto', parts.map((part) => part.map(([u, v]) => corner(u, v))), COLOURS.objectImage);
+      this.imageParts = parts.map((part) => part.flat().map((u) => u * fit.scale));
+      this.segments('projetores-objeto', points.map((q, i) => [q, images[i]]).filter(([, i]) => i), COLOURS.projector,
+        0.25);
+      const ofSide = (list, behindCentre) => list.filter((q, i) => q && Boolean(behind[i]) === behindCentre);
+      this.dots('pontos-objeto', ofSide(points, false), COLOURS.object, 6);
+      this.dots('pontos-atras', ofSide(points, true), COLOURS.object, 9, true);
+      this.dots('imagens-objeto', ofSide(images, false), COLOURS.objectImage, 6);
+      this.dots('imagens-atras', ofSide(images, true), COLOURS.objectImage, 9, true);
     }
 
-    this.dots([o], COLOURS.origin, 8);
+    this.dots('O', [o], COLOURS.origin, 8);
     this.label('O', o, COLOURS.origin);
-    this.dots([p], COLOURS.point, 11);
+    this.dots('P', [p], COLOURS.point, 11);
     this.label('P', p, COLOURS.point);
     if (image) {
-      this.dots([image], COLOURS.image, 11);
+      this.dots("P'", [image], COLOURS.image, 11);
       this.label("P'", image, COLOURS.image);
     }
     if (centre) {
-      this.dots([centre], COLOURS.centre, 11);
+      this.dots('C', [centre], COLOURS.centre, 11);
       this.label('C', centre, COLOURS.centre);
     }
     if (!this.framed) {
