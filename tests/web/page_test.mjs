@@ -216,7 +216,14 @@ try {
   const ready = [...readies].sort((a, b) => a - b)[1];
   console.log(`the README's example ready ${Math.round(ready)} ms after navigation (the median of `
     + `${readies.map(Math.round).join(', ')} ms); ${bytes} bytes transferred`);
-  check(ready <= 1500, `ready after ${ready} ms`);
+  // A time says something of the page only on a machine that is not busy
+  // with other work: under load it is printed, not held to the bound.
+  const load = os.loadavg()[0];
+  if (load < os.cpus().length) {
+    check(ready <= 1500, `ready after ${ready} ms`);
+  } else {
+    console.log(`(not held to 1.5 s: a load of ${load.toFixed(1)} on ${os.cpus().length} cores)`);
+  }
   check(bytes <= 700 * 1024, `${bytes} bytes transferred`);
   const exampleAnswer = programDialogues([example])[0];
   let now = await shown();
