@@ -6,6 +6,14 @@
 #include <cstdint>
 #include <cstring>
 
+// The fast paths go whole into each public function: a call would return
+// its approximation through memory.
+#if defined(__GNUC__)
+#define REVAREZA_FAST_PATH __attribute__((always_inline)) inline
+#else
+#define REVAREZA_FAST_PATH inline
+#endif
+
 namespace revareza::rounded::internal {
 
 enum class Function { ACOS, SIN, COS };
@@ -25,6 +33,15 @@ inline double from_bits(std::uint64_t b) noexcept
     return x;
 }
 
+inline constexpr std::uint64_t MANTISSA = (std::uint64_t{1} << 52) - 1;
+
+/// +1 and -1 by a bit, to change signs without a branch.
+inline constexpr double SIGN[2] = {1.0, -1.0};
+
+/// The positive quiet NaN, what the C library's acos gives outside [-1, 1]:
+/// a fixed bit pattern, so that every target prints the same.
+inline double domain_nan() noexcept { return from_bits(0x7ff8000000000000u); }
+
 /// f(x) lies within error of high + low (low need not be below an ulp of
 /// high).
 struct Approximation {
@@ -32,6 +49,19 @@ struct Approximation {
     double low;
     double error;
 };
+
+/// The double nearest f(x) when every real within a.error of a.high + a.low
+/// rounds to the same double (rounding is monotonic: the two ends decide);
+/// false otherwise, with one end's rounding in result. Each end is taken as
+/// high + RN(low -+ error), which moves it by at most u (|low| + error):
+/// the error bounds count that in.
+inline bool rounded(const Approximation& a, double& result) noexcept
+{
+    const double low = a.high + (a.low - a.error);
+    const double high = a.high + (a.low + a.error);
+    result = low;
+    return low == high;
+}
 
 /// The fast path alone: false for the arguments it never sees (NaN,
 /// infinities, |x| >= 1 for acos, |x| < 2^-27 for sin and cos), whose
