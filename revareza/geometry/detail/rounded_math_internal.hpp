@@ -1,6 +1,6 @@
-// The two paths behind revareza::rounded, shared by rounded_math.cpp and
-// rounded_math_slow.cpp and open to the tests, which check each path alone.
-// Not installed.
+// The two paths behind revareza::rounded, shared by rounded_math.cpp,
+// rounded_atan2.cpp and rounded_math_slow.cpp and open to the tests, which
+// check each path alone. Not installed.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +34,7 @@ inline double from_bits(std::uint64_t b) noexcept
 }
 
 inline constexpr std::uint64_t MANTISSA = (std::uint64_t{1} << 52) - 1;
+inline constexpr std::uint64_t SIGN_BIT = std::uint64_t{1} << 63;
 
 /// +1 and -1 by a bit, to change signs without a branch.
 inline constexpr double SIGN[2] = {1.0, -1.0};
@@ -89,5 +90,21 @@ bool slow_sin_cos(double x, unsigned quarter, int limbs, double& result) noexcep
 /// acos(x) for |x| < 1, searched from `guess`, a positive double near it;
 /// false when undecided.
 bool slow_acos(double x, double guess, int limbs, double& result) noexcept;
+
+/// atan2_near_axis's fast path alone: false for the arguments it never sees
+/// (outside the domain, y = 0, |y/x| < 2^-53), whose results need no
+/// approximation.
+bool fast_atan2_approximation(double y, double x, Approximation& a) noexcept;
+
+/// atan2_near_axis with the slow path alone, at `limbs` fraction words;
+/// false when undecided. The arguments the fast path never sees as the
+/// public function gives them.
+bool slow_atan2_result(double y, double x, int limbs, double& result) noexcept;
+
+/// atan(t) (x positive) or pi - atan(t) (x negative), negated for a
+/// negative y, for t = (m_y / m_x) 2^d, 2^52 <= m_y, m_x < 2^53, -53 <= d
+/// <= -10 and t < 2^-10, with `limbs` fraction words; false when undecided.
+bool slow_atan2(std::uint64_t m_y, std::uint64_t m_x, int d, bool x_negative, bool y_negative, int limbs,
+                double& result) noexcept;
 
 } // namespace revareza::rounded::internal
