@@ -44,9 +44,11 @@ Unpacked unpacked(double a) noexcept
     return {(b & MANTISSA) | HIDDEN_BIT, static_cast<int>(b >> 52) - 1075 - shift};
 }
 
-// The arguments in the domain with the two magnitudes unpacked: |y/x| =
+// The arguments in the domain, |y| and |x|, and the two unpacked: |y/x| =
 // (y.m / x.m) 2^d, the ratio of the mantissas in (1/2, 2).
 struct Arguments {
+    double y_magnitude;
+    double x_magnitude;
     Unpacked y;
     Unpacked x;
     int d;
@@ -107,6 +109,8 @@ bool special_atan2(double y, double x, Arguments& a, double& result) noexcept
         result = domain_nan();
         return true;
     }
+    a.y_magnitude = ay;
+    a.x_magnitude = ax;
     a.x_negative = static_cast<unsigned>(bits_of(x) >> 63);
     a.y_negative = static_cast<unsigned>(bits_of(y) >> 63);
     if (ay == 0) {
@@ -129,34 +133,37 @@ bool special_atan2(double y, double x, Arguments& a, double& result) noexcept
 
 // The fast path, 2^-54 < t < 2^-10.
 //
-// t: Y = y.m 2^(d-52) and X = x.m 2^-52 in [1, 2) are exact doubles with
-// Y / X = t; t_hi = RN(Y/X), and the remainder Y - t_hi X is a double
-// (that of a correctly rounded division), found exactly from Dekker's
-// product t_hi X = p_hi + p_lo (Y - p_hi is exact by Sterbenz); t_lo = RN
-// of it over X: t = t_hi + t_lo within u |t_lo| < 2^-106 t.
+// t: t_hi = RN(|y| / |x|), which the division starts on at once; it is
+// also RN(Y/X) for Y = y.m 2^(d-52) and X = x.m 2^-52 in [1, 2), exact
+// doubles with the same ratio (t is normal), which keep Dekker's product
+// t_hi X = p_hi + p_lo from overflow and underflow. The remainder Y - t_hi X
+// is a double (that of a correctly rounded division) and is found exactly
+// (Y - p_hi is exact by Sterbenz); t_lo = RN of it over X: t = t_hi + t_lo
+// within u |t_lo| < 2^-106 t.
 //
 // atan(t) = atan(t_hi) + (t - t_hi)/(1 + t_hi^2) + ..., taken as
 //   t_hi + t_hi P(z) + t_lo (1 - z),  z = RN(t_hi^2) < 2^-20,
-// P(z) = -z/3 + z^2/5 - z^3/7 by Horner's rule with the coefficients
-// rounded. The roundings, in units of u t z (|t P| <= t z/3 is what makes
-// them small): z, RN(-1/3) (1/6), the sum next to it, the two products
-// that make t P, the sum with t_lo (1 - z), for x < 0 the sum into pi's
-// low words, and the rounding test's (1/3 each): 2.5 in all; the series
-// left out, z^4/9 < 2^-10 u z, adds 0.001. Those of the higher terms and
-// of the t_lo terms are below 2^-93.5 t, and what is left out besides, z^2
-// |t_lo| < 2^-93 t of the (1 + t^2)^-1 expansion, and t_lo's own 2^-106 t.
-// So
+// P(z) = z (-1/3) + z^2 (1/5 - z/7), the coefficients rounded (two short
+// chains rather than Horner's one). The roundings, in units of u t z
+// (|t P| <= t z/3 is what makes them small): z, RN(-1/3) (1/6), z (-1/3),
+// the sum, the two products that make t P, the sum with t_lo (1 - z), for
+// x < 0 the sum into pi's low words, and the rounding test's (1/3 each):
+// 2.5 in all; the series left out, z^4/9 < 2^-10 u z, adds 0.001. Those of
+// the z^2 term and of the t_lo terms are below 2^-93 t, and what is left
+// out besides, z^2 |t_lo| < 2^-93 t of the (1 + t^2)^-1 expansion, and
+// t_lo's own 2^-106 t. So
 //   |atan(t) - (hi + lo)| < 3 u t z + 2^-91 t   (t_hi for t, with room).
 //
 // x < 0: pi - atan(t) = [PI_HI - t_hi] + PI_LO + PI_REST - lo, the bracket
 // exact in two doubles (fast_two_sum, PI_HI > t_hi); pi's words are within
 // 2^-162 of it. The sums of the low words (each below 2^-51.3) round by
-// 2^-105 at most, three of them and the test's: ATAN_PI_ERROR.
+// 2^-105 at most, three of them and the test's: ATAN_PI_ERROR. The signs
+// come with the case, so that no product waits for the result.
 constexpr double ATAN_TAIL_ERROR = 3 * U;
 constexpr double ATAN_RELATIVE_ERROR = 0x1p-91;
 constexpr double ATAN_PI_ERROR = 0x1p-101;
 
-// A + B atan(t) by the sign of x.
+// A + B atan(t) by the signs of x and y.
 struct AtanCase {
     double a_hi;
     double a_lo;
@@ -165,29 +172,31 @@ struct AtanCase {
     double error;
 };
 
-constexpr AtanCase ATAN_CASES[2] = {
-    {0.0, 0.0, 0.0, 1.0, 0.0},                    // x > 0
-    {PI_HI, PI_LO, PI_REST, -1.0, ATAN_PI_ERROR}, // x < 0
+constexpr AtanCase ATAN_CASES[4] = {
+    {0.0, 0.0, 0.0, 1.0, 0.0},                        // x > 0, y > 0: atan(t)
+    {0.0, 0.0, 0.0, -1.0, 0.0},                       // x > 0, y < 0: -atan(t)
+    {PI_HI, PI_LO, PI_REST, -1.0, ATAN_PI_ERROR},     // x < 0, y > 0: pi - atan(t)
+    {-PI_HI, -PI_LO, -PI_REST, 1.0, ATAN_PI_ERROR},   // x < 0, y < 0: -(pi - atan(t))
 };
 
 REVAREZA_FAST_PATH Approximation fast_atan2(const Arguments& a) noexcept
 {
+    const double t_hi = a.y_magnitude / a.x_magnitude;
     const double y_scaled = from_bits((a.y.m & MANTISSA) | (static_cast<std::uint64_t>(1023 + a.d) << 52));
     const double x_scaled = from_bits((a.x.m & MANTISSA) | (std::uint64_t{1023} << 52));
-    const double t_hi = y_scaled / x_scaled;
     const DD ts = split(t_hi);
     const DD xs = split_at(x_scaled, SPLIT_25);
     const double p_hi = t_hi * x_scaled;
     const double p_lo = ((ts.hi * xs.hi - p_hi) + (ts.hi * xs.lo + ts.lo * xs.hi)) + ts.lo * xs.lo;
     const double t_lo = ((y_scaled - p_hi) - p_lo) / x_scaled;
     const double z = t_hi * t_hi;
-    const double p = z * (-1.0 / 3 + z * (1.0 / 5 + z * (-1.0 / 7)));
-    const double lo = t_hi * p + t_lo * (1.0 - z);
-    const AtanCase& k = ATAN_CASES[a.x_negative];
-    const DD r = fast_two_sum(k.a_hi, k.b * t_hi);
-    const double r_lo = ((r.lo + k.a_lo) + k.a_rest) + k.b * lo;
-    const double sign = SIGN[a.y_negative];
-    return {sign * r.hi, sign * r_lo, t_hi * (z * ATAN_TAIL_ERROR + ATAN_RELATIVE_ERROR) + k.error};
+    const double p = z * (-1.0 / 3) + (z * z) * (1.0 / 5 + z * (-1.0 / 7));
+    const AtanCase& k = ATAN_CASES[2 * a.x_negative + a.y_negative];
+    const double bt = k.b * t_hi;
+    const DD r = fast_two_sum(k.a_hi, bt);
+    const double lo = bt * p + (k.b * t_lo) * (1.0 - z);
+    const double r_lo = ((r.lo + k.a_lo) + k.a_rest) + lo;
+    return {r.hi, r_lo, t_hi * (z * ATAN_TAIL_ERROR + ATAN_RELATIVE_ERROR) + k.error};
 }
 
 // The slow path at 8 words of fraction, which decides every argument (see
