@@ -141,14 +141,14 @@ const Row ROWS[] = {
      [](std::uint64_t r, std::uint64_t s) { return rounded_math_arguments::with_exponent(s, 20 + static_cast<int>(r % 977)); }},
     // What the fast path takes: x near +-1, |y/x| in [2^-k, 2^(1-k)), k =
     // 11..53 alike (inside the domain, so that no NaN stops the chain).
-    {"atan2", "near axis, fast path", nullptr, nullptr, 2.0,
+    {"atan2", "near axis, fast path", nullptr, nullptr, 1.25,
      [](std::uint64_t r, std::uint64_t s) {
          return rounded_math_arguments::with_exponent(s, -11 - static_cast<int>(r % 43)) * 0.999;
      },
      revareza::rounded::atan2_near_axis, c_atan2, near_one},
     // What the projection builders pass: exponents of y from -1074 to -11
     // alike, most so small that no polynomial is needed.
-    {"atan2", "y 2^-1074 to 2^-10", nullptr, nullptr, 2.0,
+    {"atan2", "y 2^-1074 to 2^-10", nullptr, nullptr, 1.25,
      [](std::uint64_t r, std::uint64_t s) {
          return rounded_math_arguments::with_exponent(s, -1074 + static_cast<int>(r % 1064)) * 0.999;
      },
