@@ -1,8 +1,8 @@
 // Writes revareza/geometry/detail/rounded_math_tables.hpp, the constants of the
-// library's correctly rounded acos, sin, cos and atan2 near the axis, computed with MPFR at 2400
-// bits (every constant is printed exactly: hexadecimal doubles, 32- and
-// 64-bit words), and the bounds that the library's error analysis takes
-// from them.
+// library's correctly rounded acos, sin, cos and atan2 near the axis,
+// computed with MPFR at 2400 bits (every constant is printed exactly:
+// hexadecimal doubles, 32- and 64-bit words), and the bounds that the
+// library's error analysis takes from them.
 //
 //   generate_rounded_math_tables > revareza/geometry/detail/rounded_math_tables.hpp
 //
