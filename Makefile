@@ -22,8 +22,9 @@ test: build
 	@rm -rf $(NATIVE)/skipped
 	@ctest --preset native -j $(JOBS); status=$$?; tests/skipped_summary.sh $(NATIVE)/skipped; exit $$status
 
-# The library's acos, sin and cos against MPFR on 10^8 arguments per
-# function (MATH_COUNT), one process per core; needs libmpfr-dev (make deps).
+# The library's acos, sin, cos and atan2_near_axis against MPFR on 10^8
+# arguments per function (MATH_COUNT), one process per core; needs
+# libmpfr-dev (make deps).
 MATH_COUNT ?= 100000000
 test-math: build
 	@test -x $(NATIVE)/tests/rounded_math_test || { echo "make test-math needs libmpfr-dev: make deps" >&2; exit 1; }
@@ -128,12 +129,13 @@ fuzz: build/fuzz/CMakeCache.txt
 fuzz-run: fuzz
 	fuzz/run_fuzzers.sh $(FUZZ_SECONDS)
 
-# The library's acos, sin and cos against the C library's on the same
-# arguments, throughput and latency in one table, each row's ratio against
-# its target (failing past 1.5 times the target); matrix mode's speed
-# against a from_chars/to_chars loop doing the same writes; then, if the
-# Python module was built, revareza.project on 10^6 and 10^7 points against
-# points.copy() and against the numpy expression of the same computation.
+# The library's acos, sin, cos and atan2_near_axis against the C library's
+# on the same arguments, throughput and latency in one table, each row's
+# ratio against its target (failing past 1.5 times the target); matrix
+# mode's speed against a from_chars/to_chars loop doing the same writes;
+# then, if the Python module was built, revareza.project on 10^6 and 10^7
+# points against points.copy() and against the numpy expression of the
+# same computation.
 bench: build
 	$(NATIVE)/bench/rounded_math_bench
 	bench/run_bench.sh $(NATIVE)

@@ -1,5 +1,5 @@
-// revareza::rounded against the C library's acos, sin and cos on the same
-// arguments, in one table: nanoseconds per call as throughput (independent
+// revareza::rounded against the C library's acos, sin, cos and atan2 on the
+// same arguments, in one table: nanoseconds per call as throughput (independent
 // calls, as a loop over an array makes them) and as latency (each call's
 // argument waits for the previous result), the median of the rounds, the two
 // libraries alternating so that both see the same machine.
@@ -26,10 +26,12 @@ namespace {
 volatile double sink = 0; // keeps the calls from being optimised away
 
 using Function = double (*)(double);
+using Function2 = double (*)(double, double);
 
 double c_acos(double x) { return std::acos(x); }
 double c_sin(double x) { return std::sin(x); }
 double c_cos(double x) { return std::cos(x); }
+double c_atan2(double y, double x) { return std::atan2(y, x); }
 
 double nanoseconds_per_call(std::chrono::steady_clock::time_point start, std::size_t calls)
 {
@@ -48,6 +50,18 @@ double throughput(Function f, const std::vector<double>& arguments)
     return nanoseconds_per_call(start, arguments.size());
 }
 
+// atan2: arguments y, x in pairs.
+double throughput(Function2 f, const std::vector<double>& arguments)
+{
+    const auto start = std::chrono::steady_clock::now();
+    double sum = 0;
+    for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        sum += f(arguments[i], arguments[i + 1]);
+    }
+    sink = sum;
+    return nanoseconds_per_call(start, arguments.size() / 2);
+}
+
 // The next argument depends on the previous result (r * 0 is +-0, which the
 // compiler may not assume), so the calls cannot overlap.
 double latency(Function f, const std::vector<double>& arguments)
@@ -61,12 +75,25 @@ double latency(Function f, const std::vector<double>& arguments)
     return nanoseconds_per_call(start, arguments.size());
 }
 
+double latency(Function2 f, const std::vector<double>& arguments)
+{
+    const auto start = std::chrono::steady_clock::now();
+    double r = 0;
+    for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        r = f(arguments[i] + r * 0.0, arguments[i + 1]);
+    }
+    sink = r;
+    return nanoseconds_per_call(start, arguments.size() / 2);
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
 
+// A row of a function of x, or of atan2 (library2, c_library2) on pairs
+// (y, x), draw giving y and draw_x x.
 struct Row {
     const char* name;
     const char* arguments;
@@ -74,6 +101,9 @@ struct Row {
     Function c_library;
     double target; // throughput ratio to stay under
     double (*draw)(std::uint64_t r, std::uint64_t s);
+    Function2 library2 = nullptr;
+    Function2 c_library2 = nullptr;
+    double (*draw_x)(std::uint64_t r, std::uint64_t s) = nullptr;
 };
 
 constexpr double PI = 3.141592653589793;
@@ -81,6 +111,12 @@ constexpr double PI = 3.141592653589793;
 double uniform(std::uint64_t r, double half_width)
 {
     return (2 * rounded_math_arguments::unit(r) - 1) * half_width;
+}
+
+// +-(1 + a 2^-20 part), the sign from a bit of s.
+double near_one(std::uint64_t r, std::uint64_t s)
+{
+    return ((s >> 7) & 1) != 0 ? -(1 + uniform(r >> 3, 0x1p-20)) : 1 + uniform(r >> 3, 0x1p-20);
 }
 
 const Row ROWS[] = {
@@ -103,6 +139,20 @@ const Row ROWS[] = {
      [](std::uint64_t r, std::uint64_t) { return uniform(r, PI); }},
     {"cos", "huge (2^20 to 1e300)", revareza::rounded::cos, c_cos, 0.7,
      [](std::uint64_t r, std::uint64_t s) { return rounded_math_arguments::with_exponent(s, 20 + static_cast<int>(r % 977)); }},
+    // What the fast path takes: x near +-1, |y/x| in [2^-k, 2^(1-k)), k =
+    // 11..53 alike (inside the domain, so that no NaN stops the chain).
+    {"atan2", "near axis, fast path", nullptr, nullptr, 1.25,
+     [](std::uint64_t r, std::uint64_t s) {
+         return rounded_math_arguments::with_exponent(s, -11 - static_cast<int>(r % 43)) * 0.999;
+     },
+     revareza::rounded::atan2_near_axis, c_atan2, near_one},
+    // What the projection builders pass: exponents of y from -1074 to -11
+    // alike, most so small that no polynomial is needed.
+    {"atan2", "y 2^-1074 to 2^-10", nullptr, nullptr, 1.25,
+     [](std::uint64_t r, std::uint64_t s) {
+         return rounded_math_arguments::with_exponent(s, -1074 + static_cast<int>(r % 1064)) * 0.999;
+     },
+     revareza::rounded::atan2_near_axis, c_atan2, near_one},
 };
 
 } // namespace
@@ -118,26 +168,30 @@ int main(int argc, char* argv[])
     }
     std::printf("revareza::rounded against the C library, %ld arguments a row, median of %d rounds, ns per call\n",
                 count, rounds);
-    std::printf("%-4s %-21s %9s %9s %6s %6s   %9s %9s\n", "", "", "revareza", "C lib", "ratio", "target", "latency",
+    std::printf("%-5s %-21s %9s %9s %6s %6s   %9s %9s\n", "", "", "revareza", "C lib", "ratio", "target", "latency",
                 "C lib");
     bool regressed = false;
     int over = 0;
     for (const Row& row : ROWS) {
-        std::vector<double> x(static_cast<std::size_t>(count));
+        const bool pairs = row.library2 != nullptr;
+        std::vector<double> x;
         for (long i = 0; i < count; ++i) {
             const std::uint64_t r = args::mix(static_cast<std::uint64_t>(i) + 0x5EED);
-            x[static_cast<std::size_t>(i)] = row.draw(r, args::mix(r));
+            x.push_back(row.draw(r, args::mix(r)));
+            if (pairs) {
+                x.push_back(row.draw_x(args::mix(r + 1), r));
+            }
         }
         std::vector<double> ours, theirs, ours_chain, theirs_chain;
         for (int round = 0; round < rounds; ++round) {
-            ours.push_back(throughput(row.library, x));
-            theirs.push_back(throughput(row.c_library, x));
-            ours_chain.push_back(latency(row.library, x));
-            theirs_chain.push_back(latency(row.c_library, x));
+            ours.push_back(pairs ? throughput(row.library2, x) : throughput(row.library, x));
+            theirs.push_back(pairs ? throughput(row.c_library2, x) : throughput(row.c_library, x));
+            ours_chain.push_back(pairs ? latency(row.library2, x) : latency(row.library, x));
+            theirs_chain.push_back(pairs ? latency(row.c_library2, x) : latency(row.c_library, x));
         }
         const double ratio = median(ours) / median(theirs);
         const bool missed = ratio > row.target;
-        std::printf("%-4s %-21s %9.1f %9.1f %6.2f %6.2f%s %9.1f %9.1f\n", row.name, row.arguments, median(ours),
+        std::printf("%-5s %-21s %9.1f %9.1f %6.2f %6.2f%s %9.1f %9.1f\n", row.name, row.arguments, median(ours),
                     median(theirs), ratio, row.target, missed ? " *" : "  ", median(ours_chain),
                     median(theirs_chain));
         over += missed ? 1 : 0;

@@ -1,8 +1,8 @@
 // Writes revareza/geometry/detail/rounded_math_tables.hpp, the constants of the
-// library's correctly rounded acos, sin and cos, computed with MPFR at 2400
-// bits (every constant is printed exactly: hexadecimal doubles, 32- and
-// 64-bit words), and the bounds that the library's error analysis takes
-// from them.
+// library's correctly rounded acos, sin, cos and atan2 near the axis,
+// computed with MPFR at 2400 bits (every constant is printed exactly:
+// hexadecimal doubles, 32- and 64-bit words), and the bounds that the
+// library's error analysis takes from them.
 //
 //   generate_rounded_math_tables > revareza/geometry/detail/rounded_math_tables.hpp
 //
@@ -361,11 +361,11 @@ int main()
     mpfr_const_pi(pi.v, MPFR_RNDN);
 
     std::printf(
-        "// Constants of rounded_math.cpp, written by tools/generate_rounded_math_tables\n"
-        "// (MPFR, 2400-bit arithmetic); do not edit. Doubles are exact hexadecimal\n"
-        "// values; a pair {hi, lo} is hi = RN(v), lo = RN(v - hi), so hi + lo is v to\n"
-        "// within 2^-106 |v|. A head is a double rounded to 26 bits, so that its\n"
-        "// product with 27 bits is exact.\n"
+        "// Constants of rounded_math.cpp and rounded_atan2.cpp, written by\n"
+        "// tools/generate_rounded_math_tables (MPFR, 2400-bit arithmetic); do not\n"
+        "// edit. Doubles are exact hexadecimal values; a pair {hi, lo} is hi = RN(v),\n"
+        "// lo = RN(v - hi), so hi + lo is v to within 2^-106 |v|. A head is a double\n"
+        "// rounded to 26 bits, so that its product with 27 bits is exact.\n"
         "#pragma once\n\n#include <cstdint>\n\nnamespace revareza::rounded::internal {\n\n");
 
     // 2/pi. The slow path reduces x = m 2^e (m < 2^53, e <= 971) by
@@ -428,6 +428,14 @@ int main()
         std::printf("inline constexpr double PI_HALF_HI = %a, PI_HALF_LO = %a;\n", hi, lo);
         split(pi.v, hi, lo);
         std::printf("inline constexpr double PI_HI = %a, PI_LO = %a;\n", hi, lo);
+        // A third word of pi, for atan2 near -x, whose result is pi less a
+        // small angle.
+        mpfr_sub_d(v.v, pi.v, hi, MPFR_RNDN);
+        mpfr_sub_d(v.v, v.v, lo, MPFR_RNDN);
+        const double third_word = nearest(v.v);
+        mpfr_sub_d(v.v, v.v, third_word, MPFR_RNDN);
+        std::printf("inline constexpr double PI_REST = %a; // pi - PI_HI - PI_LO rounded; less than 2^%ld left\n",
+                    third_word, mpfr_get_exp(v.v));
         mpfr_div_ui(v.v, pi.v, SIN_STEPS, MPFR_RNDN);
         split(v.v, hi, lo);
         const double head = rounded_to(v.v, 26);

@@ -87,4 +87,39 @@ inline double acos_argument(long i)
     }
 }
 
+struct YX {
+    double y;
+    double x;
+};
+
+// atan2_near_axis: x near +-1 with y from 2^-1074 up to 2^-10 |x| (what the
+// projection builders pass), |y/x| uniform and log-uniform below 2^-10,
+// |y| a few ulps either side of 2^-10 |x|, any exponents with the ratio in
+// the domain (subnormal, tiny and huge), and anything (mostly outside).
+inline YX atan2_arguments(long i)
+{
+    const std::uint64_t r = mix(mix(static_cast<std::uint64_t>(i) ^ 0xA7A2));
+    const std::uint64_t s = mix(r), q = mix(s);
+    const double near_one = ((r & 2) != 0 ? -1 : 1) * (1 + (unit(s) - 0.5) * std::ldexp(1.0, -static_cast<int>(q % 54)));
+    const int e = static_cast<int>(r >> 20);
+    switch (i % 6) {
+    case 0: return {with_exponent(q, -1074 + e % 1064), near_one};
+    case 1: return {near_one * (2 * unit(q) - 1) * 0x1p-10, near_one};
+    case 2: return {with_exponent(q, -64 + e % 54), near_one};
+    case 3: {
+        const double x = with_exponent(s, -1074 + e % 2098);
+        double y = x * 0x1p-10;
+        for (int step = static_cast<int>((r >> 8) % 7) - 3; step != 0; step += step > 0 ? -1 : 1) {
+            y = std::nextafter(y, step > 0 ? INFINITY : -INFINITY);
+        }
+        return {(r & 1) != 0 ? -y : y, x};
+    }
+    case 4: {
+        const int ex = -1074 + e % 2098;
+        return {with_exponent(q, ex - 11 - static_cast<int>((r >> 8) % 1100)), with_exponent(s, ex)};
+    }
+    default: return {random_finite(r), random_finite(s)};
+    }
+}
+
 } // namespace rounded_math_arguments

@@ -8,10 +8,12 @@
 // arithmetic: the same bits on x86-64, 32-bit x86 (SSE2) and WebAssembly.
 //
 // Products are exact by Dekker's algorithm with Veltkamp's splitting, or
-// by operands of 26 bits kept so in the tables (no FMA to lean on). Below,
-// u = 2^-53 is the unit roundoff; "DD" is a double-double pair hi + lo.
+// by operands of 26 bits kept so in the tables (no FMA to lean on; see
+// detail/double_double.hpp). Below, u = 2^-53 is the unit roundoff; "DD"
+// is a double-double pair hi + lo.
 #include <revareza/geometry/rounded_math.hpp>
 
+#include <revareza/geometry/detail/double_double.hpp>
 #include <revareza/geometry/detail/rounded_math_internal.hpp>
 #include <revareza/geometry/detail/rounded_math_tables.hpp>
 
@@ -20,25 +22,14 @@
 #include <cstring>
 #include <initializer_list>
 
-// The fast paths go whole into each public function: a call would return
-// its approximation through memory.
-#if defined(__GNUC__)
-#define REVAREZA_FAST_PATH __attribute__((always_inline)) inline
-#else
-#define REVAREZA_FAST_PATH inline
-#endif
-
 namespace revareza::rounded {
 namespace internal {
 namespace {
 
-constexpr std::uint64_t MANTISSA = (std::uint64_t{1} << 52) - 1;
-
 // What the C library gives where there is nothing to compute: acos of a
-// value outside [-1, 1] is the positive quiet NaN, sin and cos of an
-// infinity the default NaN of x86 (sign set). Fixed bit patterns, so that
-// every target prints the same.
-double acos_domain_nan() noexcept { return from_bits(0x7ff8000000000000u); }
+// value outside [-1, 1] is the positive quiet NaN (domain_nan()), sin and
+// cos of an infinity the default NaN of x86 (sign set). Fixed bit
+// patterns, so that every target prints the same.
 double infinity_nan() noexcept { return from_bits(0xfff8000000000000u); }
 
 // A NaN argument comes back quiet, its sign and payload kept (what x86-64
@@ -47,68 +38,7 @@ double infinity_nan() noexcept { return from_bits(0xfff8000000000000u); }
 // x87 return register alone quiet it.
 double quieted(double nan) noexcept { return from_bits(bits_of(nan) | 0x0008000000000000u); }
 
-constexpr double U = 0x1p-53; // the unit roundoff
-
 constexpr double SHIFTER = 0x1.8p52; // x + SHIFTER rounds x to an integer, kept in the low mantissa bits
-
-// +1 and -1 by a bit, to change signs without a branch.
-constexpr double SIGN[2] = {1.0, -1.0};
-
-struct DD {
-    double hi;
-    double lo;
-};
-
-// a + b = s + e exactly, any a and b (Knuth).
-DD two_sum(double a, double b) noexcept
-{
-    const double s = a + b;
-    const double bb = s - a;
-    return {s, (a - (s - bb)) + (b - bb)};
-}
-
-// a + b = s + e exactly when |a| >= |b| or a = 0 (Dekker).
-DD fast_two_sum(double a, double b) noexcept
-{
-    const double s = a + b;
-    return {s, b - (s - a)};
-}
-
-// a = head + tail exactly, each of at most 26 significant bits (Veltkamp's
-// splitting; |a| far from overflow), so that the product of a head or a
-// tail with 26 bits is exact.
-DD split(double a) noexcept
-{
-    const double c = 134217729.0 * a; // 2^27 + 1
-    const double head = c - (c - a);
-    return {head, a - head};
-}
-
-// a = head + tail exactly, the head a + shifter - shifter rounded to a
-// multiple of 2^-n (shifter = 1.5 2^(52-n), |a| < 2^(50-n)), |tail| <=
-// 2^-(n+1): cheaper than split() where the size of a is known. For a in
-// [1, 2) and n = 25, head and tail are those of split(), 26 bits each.
-constexpr double SPLIT_26 = 0x1.8p26; // head: a multiple of 2^-26
-constexpr double SPLIT_25 = 0x1.8p27; // head: a multiple of 2^-25
-
-DD split_at(double a, double shifter) noexcept
-{
-    const double head = (a + shifter) - shifter;
-    return {head, a - head};
-}
-
-// The fast paths give f(x) as hi + lo, within err, with lo not necessarily
-// below an ulp of hi. Every real within err of hi + lo rounds to the same
-// double when the two ends do, rounding being monotonic; each end is taken
-// as hi + RN(lo -+ err), which moves it outward by at most u (|lo| + err):
-// the error bounds count that in.
-bool rounded(const Approximation& a, double& result) noexcept
-{
-    const double low = a.high + (a.low - a.error);
-    const double high = a.high + (a.low + a.error);
-    result = low;
-    return low == high;
-}
 
 // ---------------------------------------------------------------------------
 // sin and cos.
@@ -421,7 +351,7 @@ bool special_acos(double x, double& result) noexcept
     } else if (x == -1.0) {
         result = PI_HI; // the double nearest pi
     } else {
-        result = x != x ? quieted(x) : acos_domain_nan();
+        result = x != x ? quieted(x) : domain_nan();
     }
     return true;
 }

@@ -1,8 +1,8 @@
-// Constants of rounded_math.cpp, written by tools/generate_rounded_math_tables
-// (MPFR, 2400-bit arithmetic); do not edit. Doubles are exact hexadecimal
-// values; a pair {hi, lo} is hi = RN(v), lo = RN(v - hi), so hi + lo is v to
-// within 2^-106 |v|. A head is a double rounded to 26 bits, so that its
-// product with 27 bits is exact.
+// Constants of rounded_math.cpp and rounded_atan2.cpp, written by
+// tools/generate_rounded_math_tables (MPFR, 2400-bit arithmetic); do not
+// edit. Doubles are exact hexadecimal values; a pair {hi, lo} is hi = RN(v),
+// lo = RN(v - hi), so hi + lo is v to within 2^-106 |v|. A head is a double
+// rounded to 26 bits, so that its product with 27 bits is exact.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +51,7 @@ inline constexpr std::uint32_t PI_HALF_FIXED[PI_HALF_WORDS] = {
 
 inline constexpr double PI_HALF_HI = 0x1.921fb54442d18p+0, PI_HALF_LO = 0x1.1a62633145c07p-54;
 inline constexpr double PI_HI = 0x1.921fb54442d18p+1, PI_LO = 0x1.1a62633145c07p-53;
+inline constexpr double PI_REST = -0x1.f1976b7ed8fbcp-109; // pi - PI_HI - PI_LO rounded; less than 2^-162 left
 inline constexpr double PI_512_HI = 0x1.921fb54442d18p-8, PI_512_LO = 0x1.1a62633145c07p-62;
 inline constexpr double PI_512_HEAD = 0x1.921fb58p-8, PI_512_TAIL = -0x1.dde974p-35; // of PI_512_HI
 inline constexpr double INV_PI_512 = 0x1.45f306dc9c883p+7; // RN(512/pi)

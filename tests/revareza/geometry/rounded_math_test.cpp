@@ -3,11 +3,12 @@
 //
 //   rounded_math_test HARD_CASES COUNT [PART PARTS]
 //
-// For each function: the special values below; the hard cases of the file
-// (arguments whose value lies closest to a midpoint between doubles); and
-// COUNT arguments drawn over the whole double range and the ranges the
-// library meets (arguments i = PART, PART + PARTS, ... of them, so that
-// processes can share the work). On every argument the fast path's
+// For each function (atan2_near_axis against mpfr_atan2, and the positive
+// quiet NaN outside its domain): the special values below; the hard cases
+// of the file (arguments whose value lies closest to a midpoint between
+// doubles); and COUNT arguments drawn over the whole double range and the
+// ranges the library meets (arguments i = PART, PART + PARTS, ... of them,
+// so that processes can share the work). On every argument the fast path's
 // approximation must lie within its own error bound of the exact value, and
 // on one in 8 (one in 64 at the slow path's second precision) the slow path
 // alone must give the right double. Prints what it saw; fails on any miss.
@@ -33,56 +34,103 @@ using revareza::rounded::internal::bits_of;
 using revareza::rounded::internal::from_bits;
 using revareza::rounded::internal::Function;
 
+// A function of one argument x, or atan2_near_axis(x, x2) when atan2 is set.
 struct Checked {
     const char* name;
     Function function;
     int (*mpfr_function)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
     double (*library)(double);
+    bool atan2 = false;
     long arguments = 0, mismatches = 0, fast = 0, fast_undecided = 0, outside_bound = 0;
     long slow[2] = {0, 0};
-    double worst_ratio = 0, worst_relative = 0, hardest = 1, hardest_argument = 0;
+    double worst_ratio = 0, worst_relative = 0, hardest = 1, hardest_argument = 0, hardest_x2 = 0;
 };
 
-// MPFR's correctly rounded double.
-double reference(const Checked& c, double x)
+// f(x) or atan2(x, x2) at r's precision; the ternary value.
+int exact_value(const Checked& c, mpfr_ptr r, double x, double x2)
 {
-    mpfr_t a, r;
-    mpfr_inits2(53, a, r, static_cast<mpfr_ptr>(nullptr));
+    mpfr_t a, b;
+    mpfr_inits2(53, a, b, static_cast<mpfr_ptr>(nullptr));
     mpfr_set_d(a, x, MPFR_RNDN);
-    const int inexact = c.mpfr_function(r, a, MPFR_RNDN);
+    mpfr_set_d(b, x2, MPFR_RNDN);
+    const int inexact = c.atan2 ? mpfr_atan2(r, a, b, MPFR_RNDN) : c.mpfr_function(r, a, MPFR_RNDN);
+    mpfr_clears(a, b, static_cast<mpfr_ptr>(nullptr));
+    return inexact;
+}
+
+// Inside atan2_near_axis's domain: finite, |y| 2^10 < |x| (exactly, in MPFR).
+bool in_atan2_domain(double y, double x)
+{
+    if (!std::isfinite(y) || !std::isfinite(x)) {
+        return false;
+    }
+    mpfr_t a, b;
+    mpfr_inits2(53, a, b, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_d(a, y, MPFR_RNDN);
+    mpfr_mul_2si(a, a, 10, MPFR_RNDN); // exact, or +-inf past the range, as it should
+    mpfr_set_d(b, x, MPFR_RNDN);
+    const bool inside = mpfr_cmpabs(a, b) < 0;
+    mpfr_clears(a, b, static_cast<mpfr_ptr>(nullptr));
+    return inside;
+}
+
+// MPFR's correctly rounded double.
+double reference(const Checked& c, double x, double x2)
+{
+    if (c.atan2 && !in_atan2_domain(x, x2)) {
+        return from_bits(0x7ff8000000000000u);
+    }
+    mpfr_t r;
+    mpfr_init2(r, 53);
+    const int inexact = exact_value(c, r, x, x2);
     mpfr_subnormalize(r, inexact, MPFR_RNDN);
     const double d = mpfr_get_d(r, MPFR_RNDN);
-    mpfr_clears(a, r, static_cast<mpfr_ptr>(nullptr));
+    mpfr_clear(r);
     return d;
 }
 
-bool same(double a, double b) { return bits_of(a) == bits_of(b) || (a != a && b != b); }
-
-void report_miss(const Checked& c, const char* what, double x, double got, double want)
+std::string hex(double x)
 {
-    std::printf("MISS %s(%a) %s: %a, MPFR %a\n", c.name, x, what, got, want);
+    char text[32];
+    std::snprintf(text, sizeof text, "%a", x);
+    return text;
+}
+
+// Bit for bit; any NaN for NaN, except atan2's one NaN.
+bool same(const Checked& c, double a, double b)
+{
+    return bits_of(a) == bits_of(b) || (!c.atan2 && a != a && b != b);
+}
+
+void report_miss(const Checked& c, const char* what, double x, double x2, double got, double want)
+{
+    if (c.atan2) {
+        std::printf("MISS %s(%a, %a) %s: %a, MPFR %a\n", c.name, x, x2, what, got, want);
+    } else {
+        std::printf("MISS %s(%a) %s: %a, MPFR %a\n", c.name, x, what, got, want);
+    }
 }
 
 // The exact value at 160 bits against the fast path's approximation and
 // bound; also how close the value comes to a midpoint.
-void check_fast(Checked& c, double x, double want)
+void check_fast(Checked& c, double x, double x2, double want)
 {
+    namespace internal = revareza::rounded::internal;
     Approximation a{};
-    if (!revareza::rounded::internal::fast_approximation(c.function, x, a)) {
+    if (!(c.atan2 ? internal::fast_atan2_approximation(x, x2, a) : internal::fast_approximation(c.function, x, a))) {
         return;
     }
     ++c.fast;
-    mpfr_t arg, exact, d, ulp;
-    mpfr_inits2(160, arg, exact, d, ulp, static_cast<mpfr_ptr>(nullptr));
-    mpfr_set_d(arg, x, MPFR_RNDN);
-    c.mpfr_function(exact, arg, MPFR_RNDN);
+    mpfr_t exact, d, ulp;
+    mpfr_inits2(160, exact, d, ulp, static_cast<mpfr_ptr>(nullptr));
+    exact_value(c, exact, x, x2);
     mpfr_sub_d(d, exact, a.high, MPFR_RNDN);
     mpfr_sub_d(d, d, a.low, MPFR_RNDN);
     mpfr_abs(d, d, MPFR_RNDN);
     const double error = mpfr_get_d(d, MPFR_RNDU);
     if (!(error <= a.error)) {
         ++c.outside_bound;
-        std::printf("MISS %s(%a): fast path off by %a, bound %a\n", c.name, x, error, a.error);
+        std::printf("MISS %s(%a, %a): fast path off by %a, bound %a\n", c.name, x, x2, error, a.error);
     }
     if (error / a.error > c.worst_ratio) {
         c.worst_ratio = error / a.error;
@@ -111,26 +159,31 @@ void check_fast(Checked& c, double x, double want)
     if (to_midpoint < c.hardest) {
         c.hardest = to_midpoint;
         c.hardest_argument = x;
+        c.hardest_x2 = x2;
     }
-    mpfr_clears(arg, exact, d, ulp, static_cast<mpfr_ptr>(nullptr));
+    mpfr_clears(exact, d, ulp, static_cast<mpfr_ptr>(nullptr));
 }
 
-void check(Checked& c, double x, bool slow_too, bool second_precision_too)
+void check(Checked& c, double x, double x2, bool slow_too, bool second_precision_too)
 {
-    const double want = reference(c, x);
-    const double got = c.library(x);
+    namespace internal = revareza::rounded::internal;
+    const double want = reference(c, x, x2);
+    const double got = c.atan2 ? revareza::rounded::atan2_near_axis(x, x2) : c.library(x);
     ++c.arguments;
-    if (!same(got, want)) {
+    if (!same(c, got, want)) {
         ++c.mismatches;
-        report_miss(c, "", x, got, want);
+        report_miss(c, "", x, x2, got, want);
     }
-    check_fast(c, x, want);
+    check_fast(c, x, x2, want);
     for (int level = 0; level < (second_precision_too ? 2 : slow_too ? 1 : 0); ++level) {
         double slow = 0;
         ++c.slow[level];
-        if (!revareza::rounded::internal::slow_result(c.function, x, 8 << level, slow) || !same(slow, want)) {
+        const int limbs = 8 << level;
+        if (!(c.atan2 ? internal::slow_atan2_result(x, x2, limbs, slow)
+                      : internal::slow_result(c.function, x, limbs, slow))
+            || !same(c, slow, want)) {
             ++c.mismatches;
-            report_miss(c, level == 0 ? "slow path, 8 words" : "slow path, 16 words", x, slow, want);
+            report_miss(c, level == 0 ? "slow path, 8 words" : "slow path, 16 words", x, x2, slow, want);
         }
     }
 }
@@ -175,6 +228,23 @@ const Special SPECIALS[] = {
     {Function::COS, NAN_SIGNALING, 0x7ff8000000000001u},
 };
 
+// atan2_near_axis where the domain, a zero, the sizes or the subnormals
+// decide (checked as the random arguments are): the boundary |y| = 2^-10
+// |x| and just inside, NaN and infinities, t = |y/x| on a midpoint or a
+// multiple of the least subnormal, at 2^-1022, around 2^-53.
+const double ATAN2_EDGES[][2] = {
+    {0.0, 1.0}, {-0.0, 1.0}, {0.0, -1.0}, {-0.0, -1.0}, {0.0, 0x1p-1074}, {-0.0, -0x1p-1074},
+    {0.0, 0.0}, {-0.0, -0.0}, {0x1p-1074, 0.0}, {0.0, INF}, {1.0, -INF}, {INF, 1.0}, {-INF, INF},
+    {NAN_POSITIVE, 1.0}, {NAN_NEGATIVE, -1.0}, {1.0, NAN_SIGNALING}, {0.0, NAN_NEGATIVE},
+    {0x1p-10, 1.0}, {-0x1p-10, -1.0}, {0x1.fffffffffffffp-11, 1.0}, {-0x1.fffffffffffffp-11, -1.0},
+    {0x1p-1074, 0x1p-1064}, {0x1p-1074, 0x1.004p-1064}, {0x1p-1074, -0x1.8p-1063},
+    {0x1p-1074, 0x1.fffffffffffffp1023}, {-0x1p-1074, 0x1p1023}, {1e-300, 1e308}, {0x1p-1074, -0x1p1023},
+    {0x1.8p-1073, 2.0}, {0x1p-1074, 2.0}, {-0x1.8p-1073, 4.0}, {0x1.8p-1000, 0x1p75}, {0x1p-1021, 2.0},
+    {0x0.fffffffffffffp-1022, 1.0}, {0x1.0000000000001p-1022, 1.0}, {-0x1.5555555555555p-1000, 0x1.5555555555555p50},
+    {0x1p-54, 1.0}, {0x1.fffffffffffffp-54, -1.0}, {0x1p-53, 1.0}, {-0x1p-53, -1.0}, {0x1p-52, -1.0},
+    {0x1p1012, 0x1.fffffffffffffp1023}, {-0x1.fffffffffffffp1012, -0x1.fffffffffffffp1023},
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -193,15 +263,20 @@ int main(int argc, char* argv[])
         {"acos", Function::ACOS, mpfr_acos, revareza::rounded::acos},
         {"sin", Function::SIN, mpfr_sin, revareza::rounded::sin},
         {"cos", Function::COS, mpfr_cos, revareza::rounded::cos},
+        {"atan2_near_axis", Function::ACOS, nullptr, nullptr, true}, // by mpfr_atan2; no Function
     };
+    Checked& atan2 = functions[3];
     bool failed = false;
     for (const Special& s : SPECIALS) {
         Checked& c = functions[static_cast<int>(s.function)];
         const double got = c.library(s.x);
         if (bits_of(got) != s.expected) {
-            report_miss(c, "special value", s.x, got, from_bits(s.expected));
+            report_miss(c, "special value", s.x, 0, got, from_bits(s.expected));
             failed = true;
         }
+    }
+    for (const auto& e : ATAN2_EDGES) {
+        check(atan2, e[0], e[1], true, true);
     }
 
     long hard_cases = 0;
@@ -218,9 +293,13 @@ int main(int argc, char* argv[])
                 continue;
             }
             in >> value;
+            std::string x2 = "0"; // atan2_near_axis y x
+            if (name == atan2.name) {
+                in >> x2;
+            }
             for (Checked& c : functions) {
                 if (name == c.name) {
-                    check(c, std::strtod(value.c_str(), nullptr), true, true);
+                    check(c, std::strtod(value.c_str(), nullptr), std::strtod(x2.c_str(), nullptr), true, true);
                     ++hard_cases;
                 }
             }
@@ -229,19 +308,22 @@ int main(int argc, char* argv[])
     for (long i = part; i < count; i += parts) {
         // The slow path on whole blocks of 30, every kind of argument alike.
         const bool slow = i / 30 % 8 == 0, second = i / 30 % 64 == 0;
-        check(functions[0], rounded_math_arguments::acos_argument(i), slow, second);
-        check(functions[1], rounded_math_arguments::sin_cos_argument(i, 1), slow, second);
-        check(functions[2], rounded_math_arguments::sin_cos_argument(i, 2), slow, second);
+        check(functions[0], rounded_math_arguments::acos_argument(i), 0, slow, second);
+        check(functions[1], rounded_math_arguments::sin_cos_argument(i, 1), 0, slow, second);
+        check(functions[2], rounded_math_arguments::sin_cos_argument(i, 2), 0, slow, second);
+        const rounded_math_arguments::YX a = rounded_math_arguments::atan2_arguments(i);
+        check(atan2, a.y, a.x, slow, second);
     }
 
     std::printf("%ld hard cases, %ld arguments per function (part %ld of %ld)\n", hard_cases, count, part + 1, parts);
     for (const Checked& c : functions) {
         std::printf("%-4s %9ld arguments, %ld mismatches; fast path %ld (%ld undecided), error at most 2^%.1f "
                     "of the result, %.3f of its bound, %ld beyond; slow path alone %ld + %ld; "
-                    "hardest: %a, 2^%.1f ulp from a midpoint\n",
+                    "hardest: %a%s, 2^%.1f ulp from a midpoint\n",
                     c.name, c.arguments, c.mismatches, c.fast, c.fast_undecided,
                     c.worst_relative > 0 ? std::log2(c.worst_relative) : -999.0, c.worst_ratio, c.outside_bound,
-                    c.slow[0], c.slow[1], c.hardest_argument, std::log2(c.hardest));
+                    c.slow[0], c.slow[1], c.hardest_argument, c.atan2 ? (", " + hex(c.hardest_x2)).c_str() : "",
+                    std::log2(c.hardest));
         failed = failed || c.mismatches != 0 || c.outside_bound != 0;
     }
     mpfr_free_cache();
