@@ -326,6 +326,57 @@ def test_definitions_degenerate_in_exact_arithmetic_have_no_projection(family):
             assert exact.perspective_image(o, x, y, centre, point) is None
 
 
+def turned(angle, base_x, base_y, how):
+    """X and Y of a coordinate plane turned by a small angle: within the
+    plane, tilted about X or about Y, or both."""
+    x, y = np.array(base_x, float), np.array(base_y, float)
+    n = np.cross(x, y)
+    if how == "in the plane":
+        return x + angle * y, y - angle * x
+    if how == "about X":
+        return x, y + angle * n
+    if how == "about Y":
+        return x + angle * n, y
+    return x + angle * (y - n), y + angle * (2 * n - x)
+
+
+NEAR_AXES = [(angle, frame, how) for angle in (1e-12, 1e-10, 1e-8, 1e-6, 1e-4, 1e-2)
+             for frame in (([1, 0, 0], [0, 1, 0]), ([0, 1, 0], [0, 0, 1]), ([0, 0, 1], [1, 0, 0]),
+                           ([-1, 0, 0], [0, 1, 0]), ([1, 0, 0], [0, 0, -1]))
+             for how in ("in the plane", "about X", "about Y", "both")]
+
+
+def test_planes_near_the_axes_and_y_kept_within_the_tolerance_keep_their_digits():
+    # Far points, so that an angle's error moves their images by many digits.
+    points = [[10000, 10000, -3], [-7000, 200, 9000], [1, 2, 3]]
+    o = [3000, -2000, 5000]
+    cases = [(angle, *turned(angle, *frame, how)) for angle, frame, how in NEAR_AXES]
+    # Y kept as read (|X . Y| <= 1e-7), tilted towards X.
+    cases += [(t, np.array([1.0, 0, 0]), np.array([t, 1.0, 0])) for t in (1e-7, 9e-8, -5e-8, 1e-12)]
+    worst = 0.0
+    for angle, x, y in cases:
+        n = np.cross(x, y)
+        direction = n / np.linalg.norm(n) + [0.3, -0.2, 0.1]
+        centre = o + 20000 * n / np.linalg.norm(n) + [300, 100, -200]
+        for kind, last in ((1, direction), (2, centre)):
+            build = revareza.parallel_projection if kind == 1 else revareza.perspective_projection
+            images = revareza.project(build(o, x, y, last), points)
+            for point, image in zip(points, images):
+                image_of = exact.parallel_image if kind == 1 else exact.perspective_image
+                expected = [float(c) for c in image_of(o, x.tolist(), y.tolist(), last.tolist(), point)]
+                error = max(abs(image - expected)) / max(abs(c) for c in expected)
+                assert error <= 1e-12, (kind, angle, x, y, point, image, expected)
+                worst = max(worst, error)
+    assert worst > 0  # the oracle computes apart from the module
+    # The user's two: a plane turned 1e-8 about z, and a Y 9e-8 off.
+    x, y = revareza.project(revareza.parallel_projection([0, 0, 5], [1, 1e-8, 0], [-1e-8, 1, 0], [0.3, 0.2, 1]),
+                            [10000, 10000, -3])
+    assert ("%.5f" % x, "%.5f" % y) == ("10002.40010", "10001.59990")
+    x, y = revareza.project(revareza.parallel_projection([0, 0, 0], [1, 0, 0], [9e-8, 1, 0], [1, 1, 1]),
+                            [0, 10000, 5000])
+    assert ("%.5f" % x, "%.5f" % y) == ("-5000.00000", "5000.00000")
+
+
 def test_project_into_an_out_that_overlaps_its_points():
     points = np.random.default_rng(2).uniform(-10, 10, (1001, 3))
     expected = revareza.project(ONTO_Z5, points)
@@ -352,6 +403,8 @@ def test_project_into_an_out_that_overlaps_its_points():
     (lambda: revareza.project(np.eye(4), [1, 2, 3], out=np.empty(2, np.float32)), TypeError, "out"),
     (lambda: revareza.project(np.eye(4), [1, 2, 3], out=[0.0, 0.0]), TypeError, "out"),
     (lambda: revareza.project(np.eye(4), [[1, 2, 3]], out=np.empty(2)), ValueError, "out"),
+    (lambda: revareza.project(np.eye(4), [1, 2, 10], out=np.zeros((2, 5))), ValueError, "out"),
+    (lambda: revareza.project(np.eye(4), [[1, 2, 10]] * 5, out=np.zeros((2, 5))), ValueError, "out"),
     (lambda: revareza.project(np.eye(4), [1, 2, 3], out=np.broadcast_to(np.empty(2), (2,))), ValueError, "out"),
     # Definitions with no projection, as the program asks again for them.
     (lambda: revareza.parallel_projection([0, 0, 0], [1, 0, 0], [2, 0, 0], [0, 0, 1]), ValueError, "y is parallel"),

@@ -37,6 +37,8 @@ TEST(AxisRotation, AgreesWithRodriguesForAxesOfEverySign)
         {0, 0, 1, kHalfPi},   {0, 0, -1, kHalfPi},  {1, 0, 0, 0.3f},     {-1, 0, 0, 0.3f},
         {0, 1, 0, 1.2f},      {0, -1, 0, kHalfPi},  {1, 1, 1, 2.0944f},  {-1, 2, -3, -0.7f},
         {2, -1, 0.5, 4.0f},   {-3, -2, 1, 1.0f},    {1, -1, 0, 0.5f},    {0.2, 0, -0.9, 3.0f},
+        // A hair off the x axis, where acos of the cosine would lose the turn.
+        {1, 1e-9, 0, 1.0f},   {1, 0, -1e-9, 2.0f},  {-1, 1e-10, 1e-12, 1.5f}, {1, 3e-5, -2e-6, 3.0f},
     };
     const double basis[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     for (const AxisCase& t : cases) {

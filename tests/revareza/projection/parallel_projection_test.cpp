@@ -1,5 +1,7 @@
 #include <revareza/projection/parallel_projection.hpp>
 
+#include <revareza/projection/orthogonal_y.hpp>
+
 #include "tests/revareza/projection/projection_oracle.hpp"
 
 #include <gtest/gtest.h>
@@ -17,6 +19,13 @@ using test::V3;
 Matrix4 Build(const Plane& plane, V3 d)
 {
     return build_parallel_projection(Point(plane.o), Direction(plane.x), Direction(plane.y), Direction(d));
+}
+
+// As a definition builds it: Y made orthogonal to X first.
+Matrix4 BuildWithOrthogonalY(const Plane& plane, V3 d)
+{
+    const HVector x = Direction(plane.x);
+    return build_parallel_projection(Point(plane.o), x, orthogonal_y(x, Direction(plane.y)), Direction(d));
 }
 
 struct ParallelCase {
@@ -57,6 +66,34 @@ TEST(ParallelProjection, MatchesLinePlaneIntersection)
             EXPECT_NEAR(image.z(), test::Dot(test::Sub(p, t.plane.o), n), 1e-9);
         }
     }
+}
+
+// Near a coordinate plane the angles are small, or near pi: every digit
+// still counts. Points far from the plane, along an oblique direction.
+TEST(ParallelProjection, PlanesNearTheAxesKeepTheirDigits)
+{
+    const V3 d = {0.3, 0.2, 1};
+    const V3 points[] = {{10000, 10000, -3}, {-7000, 200, 9000}, {1, 2, 3}};
+    for (const Plane& plane : test::NearAxisPlanes()) {
+        SCOPED_TRACE(::testing::Message() << "X " << plane.x.x << ' ' << plane.x.y << ' ' << plane.x.z << ", Y "
+                                          << plane.y.x << ' ' << plane.y.y << ' ' << plane.y.z);
+        // Along the plane's normal, turned the other way: never along it.
+        const V3 n = test::Unit(test::Cross(plane.x, plane.y));
+        const V3 direction = test::Add(n, test::Scale(test::Unit(plane.x), d.x));
+        const Matrix4 m = BuildWithOrthogonalY(plane, direction);
+        for (const V3& p : points) {
+            const HVector image = m * Point(p);
+            const test::PlanePoint expected = test::ParallelImage(plane, test::Unit(direction), p);
+            const double size = std::fmax(std::fabs(expected.x), std::fabs(expected.y));
+            EXPECT_NEAR(image.x(), expected.x, 1e-12 * size);
+            EXPECT_NEAR(image.y(), expected.y, 1e-12 * size);
+        }
+    }
+    // Y kept as given within the tolerance still spans the plane's frame.
+    const Matrix4 m = BuildWithOrthogonalY({{0, 0, 0}, {1, 0, 0}, {9e-8, 1, 0}}, {1, 1, 1});
+    const HVector image = m * Point({0, 10000, 5000});
+    EXPECT_NEAR(image.x(), -5000, 1e-12 * 5000);
+    EXPECT_NEAR(image.y(), 5000, 1e-12 * 5000);
 }
 
 TEST(ParallelProjection, OrthogonalOntoXyIsExactIdentity)

@@ -1,5 +1,7 @@
 #include <revareza/projection/perspective_projection.hpp>
 
+#include <revareza/projection/orthogonal_y.hpp>
+
 #include "tests/revareza/projection/projection_oracle.hpp"
 
 #include <gtest/gtest.h>
@@ -17,6 +19,13 @@ using test::V3;
 Matrix4 Build(const Plane& plane, V3 c)
 {
     return build_perspective_projection(Point(plane.o), Direction(plane.x), Direction(plane.y), Point(c));
+}
+
+// As a definition builds it: Y made orthogonal to X first.
+Matrix4 BuildWithOrthogonalY(const Plane& plane, V3 c)
+{
+    const HVector x = Direction(plane.x);
+    return build_perspective_projection(Point(plane.o), x, orthogonal_y(x, Direction(plane.y)), Point(c));
 }
 
 struct PerspectiveCase {
@@ -50,6 +59,26 @@ TEST(PerspectiveProjection, MatchesLineFromCentreThroughPoint)
             // After the division every image lies at the centre's distance.
             const V3 n = test::Unit(test::Cross(t.plane.x, t.plane.y));
             EXPECT_NEAR(image.z(), test::Dot(test::Sub(t.plane.o, t.c), n), 1e-9);
+        }
+    }
+}
+
+// As the parallel projection's: planes near the axes keep every digit.
+TEST(PerspectiveProjection, PlanesNearTheAxesKeepTheirDigits)
+{
+    const V3 points[] = {{10000, 10000, -3}, {-7000, 200, 9000}, {1, 2, 3}};
+    for (const Plane& plane : test::NearAxisPlanes()) {
+        SCOPED_TRACE(::testing::Message() << "X " << plane.x.x << ' ' << plane.x.y << ' ' << plane.x.z << ", Y "
+                                          << plane.y.x << ' ' << plane.y.y << ' ' << plane.y.z);
+        const V3 n = test::Unit(test::Cross(plane.x, plane.y));
+        const V3 c = test::Add(plane.o, test::Add(test::Scale(n, 20000), {300, 100, -200}));
+        const Matrix4 m = BuildWithOrthogonalY(plane, c);
+        for (const V3& p : points) {
+            const HVector image = m * Point(p);
+            const test::PlanePoint expected = test::PerspectiveImage(plane, c, p);
+            const double size = std::fmax(std::fabs(expected.x), std::fabs(expected.y));
+            EXPECT_NEAR(image.x(), expected.x, 1e-12 * size);
+            EXPECT_NEAR(image.y(), expected.y, 1e-12 * size);
         }
     }
 }

@@ -115,6 +115,38 @@ TEST(ProjectionSteps, MultipliedInOrderAreTheBuildersMatrixBitForBit)
     EXPECT_GT(definitions, 50000);
 }
 
+// On the axes each turn's sign is fixed by a strict test (< 0): a z, y or
+// z of exactly 0 takes the positive branch, so X = (-1, 0, 0) turns by +pi
+// about y, never -pi (whose sine would flip the signs of the matrix's
+// zeros, -0.00000 where 0.00000 stands).
+TEST(ProjectionSteps, TurnsOnTheAxesHaveTheirSigns)
+{
+    const double pi = std::acos(-1.0);
+    const struct {
+        HVector x, y;
+        double alpha, beta, gamma;
+    } cases[] = {
+        {HVector(-1, 0, 0, 0), HVector(0, 1, 0, 0), pi, -0.0, -0.0},
+        {HVector(1, 0, 0, 0), HVector(0, -1, 0, 0), 0.0, -0.0, -pi},
+        {HVector(0, 0, -1, 0), HVector(0, 1, 0, 0), -pi / 2, -0.0, -0.0},
+        {HVector(0, 0, 1, 0), HVector(0, 1, 0, 0), pi / 2, -0.0, -0.0},
+        {HVector(0, -1, 0, 0), HVector(1, 0, 0, 0), 0.0, pi / 2, -0.0},
+        {HVector(0, 1, 0, 0), HVector(0, 0, 1, 0), 0.0, -pi / 2, -pi / 2},
+        {HVector(1, 0, 0, 0), HVector(0, 0, -1, 0), 0.0, -0.0, pi / 2},
+        {HVector(1, 0, 0, 0), HVector(0, 0, 1, 0), 0.0, -0.0, -pi / 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "X " << c.x << ", Y " << c.y);
+        const ProjectionSteps steps = parallel_steps(HVector(0, 0, 0, 1), c.x, c.y, cross(c.x, c.y));
+        const double expected[3] = {c.alpha, c.beta, c.gamma};
+        for (int i = 0; i < 3; ++i) {
+            const double angle = steps.step[1 + i].parameter[0];
+            EXPECT_EQ(angle, expected[i]) << step_name(steps.step[1 + i].kind);
+            EXPECT_EQ(std::signbit(angle), std::signbit(expected[i])) << step_name(steps.step[1 + i].kind);
+        }
+    }
+}
+
 // A rotation's angle as the page shows it in degrees: the ratio 180/pi
 // gives the round angles exactly.
 TEST(ProjectionSteps, AnglesInDegrees)
