@@ -10,7 +10,8 @@
 //   <revareza/projection/...>          build_parallel_projection,
 //                                      build_perspective_projection, their
 //                                      steps, orthogonal_y for the
-//                                      plane's Y, and the tolerances
+//                                      plane's Y, the tolerances, whether
+//                                      a point has an image
 //   <revareza/text/number_input.hpp>  the number reader of the program
 //   <revareza/text/number_output.hpp> numbers with 17 significant digits
 //   <revareza/definition/...>          a projection as its user defines
@@ -48,6 +49,7 @@
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/parallel_projection.hpp>
 #include <revareza/projection/perspective_projection.hpp>
+#include <revareza/projection/point_image.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
 #include <revareza/definition/definition.hpp>
