@@ -11,7 +11,8 @@
 //                                      build_perspective_projection, their
 //                                      steps, orthogonal_y for the
 //                                      plane's Y, the tolerances, whether
-//                                      a point has an image
+//                                      a point has an image, and
+//                                      project_points for many points
 //   <revareza/text/number_input.hpp>  the number reader of the program
 //   <revareza/text/number_output.hpp> numbers with 17 significant digits
 //   <revareza/definition/...>          a projection as its user defines
@@ -50,6 +51,7 @@
 #include <revareza/projection/parallel_projection.hpp>
 #include <revareza/projection/perspective_projection.hpp>
 #include <revareza/projection/point_image.hpp>
+#include <revareza/projection/point_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
 #include <revareza/definition/definition.hpp>
