@@ -131,7 +131,8 @@ int main(int argc, char* argv[])
     }
     const Matrix4 m = revareza::build_perspective_projection(HVector(1, 2, 5, 1), HVector(1, 0.2, 0, 0),
                                                              HVector(-0.2, 1, 0.3, 0), HVector(0.5, -1, -2, 1));
-    std::printf("project_points, packed (N, 3) -> (N, 2), median of %d rounds, ns per point (ratio to the round's memcpy)\n",
+    std::printf("project_points, packed (N, 3) -> (N, 2), median of %d rounds, ns per point"
+                " (ratio to the round's memcpy)\n",
                 rounds);
     std::printf("%-9s", "points");
     for (const Contender& c : CONTENDERS) {

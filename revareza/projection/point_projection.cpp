@@ -138,8 +138,9 @@ void project_points(const Matrix4& m, const PointRun& run) noexcept
 void project_points(const Matrix4& m, const double* points, std::size_t count, double* images) noexcept
 {
     constexpr std::ptrdiff_t D = sizeof(double);
-    project_points(m, {reinterpret_cast<const char*>(points), 3 * D, D, reinterpret_cast<char*>(images), 2 * D, D, count},
-                   best_lanes());
+    const PointRun packed{reinterpret_cast<const char*>(points), 3 * D, D, reinterpret_cast<char*>(images), 2 * D, D,
+                          count};
+    project_points(m, packed, best_lanes());
 }
 
 } // namespace revareza

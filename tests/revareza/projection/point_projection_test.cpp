@@ -30,6 +30,11 @@ struct NamedMatrix {
     Matrix4 m;
 };
 
+Matrix4 Perspective(test::V3 o, test::V3 x, test::V3 y, test::V3 c)
+{
+    return build_perspective_projection(Point(o), Direction(x), Direction(y), Point(c));
+}
+
 std::vector<NamedMatrix> Matrices()
 {
     double signed_zeros[16];
@@ -40,15 +45,12 @@ std::vector<NamedMatrix> Matrices()
     const double weight_x_plus_y[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0};
     return {
         // Weight 0.2 z: exactly 0 at z = 0, negative behind the centre.
-        {"from the origin onto z = 5",
-         build_perspective_projection(Point({0, 0, 5}), Direction({1, 0, 0}), Direction({0, 1, 0}), Point({0, 0, 0}))},
+        {"from the origin onto z = 5", Perspective({0, 0, 5}, {1, 0, 0}, {0, 1, 0}, {0, 0, 0})},
         // Weight 1 - z against terms 1 + z: within 2^-40 of 0, not 0, near z = 1.
-        {"from (0, 0, 1) onto z = 0",
-         build_perspective_projection(Point({0, 0, 0}), Direction({1, 0, 0}), Direction({0, 1, 0}), Point({0, 0, 1}))},
-        {"skew perspective",
-         build_perspective_projection(Point({3, 3, 3}), Direction({1, 2, 2}), Direction({2, 1, -2}), Point({-10, 4, 1}))},
-        {"oblique parallel",
-         build_parallel_projection(Point({1, -2, 3}), Direction({0, 0, -1}), Direction({0, 1, 0}), Direction({1, 1, 1}))},
+        {"from (0, 0, 1) onto z = 0", Perspective({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1})},
+        {"skew perspective", Perspective({3, 3, 3}, {1, 2, 2}, {2, 1, -2}, {-10, 4, 1})},
+        {"oblique parallel", build_parallel_projection(Point({1, -2, 3}), Direction({0, 0, -1}),
+                                                       Direction({0, 1, 0}), Direction({1, 1, 1}))},
         {"signed zeros", Matrix4(signed_zeros)},
         {"no weight at all", Matrix4(no_weight)},
         // (2^40 + 1, 1 - 2^40): weight 2, exactly 2^-40 times its terms' 2^41.
@@ -86,13 +88,10 @@ struct Strided {
 
     Strided(std::size_t count, int width, std::ptrdiff_t point, std::ptrdiff_t coordinate, int shift, char fill)
     {
-        std::ptrdiff_t low = 0;
-        std::ptrdiff_t high = 0;
         const auto last = static_cast<std::ptrdiff_t>(std::max<std::size_t>(count, 1) - 1);
-        for (const std::ptrdiff_t offset : {last * point, (width - 1) * coordinate, last * point + (width - 1) * coordinate}) {
-            low = std::min(low, offset);
-            high = std::max(high, offset);
-        }
+        const std::ptrdiff_t span = (width - 1) * coordinate;
+        const std::ptrdiff_t low = std::min({std::ptrdiff_t{0}, last * point, span, last * point + span});
+        const std::ptrdiff_t high = std::max({std::ptrdiff_t{0}, last * point, span, last * point + span});
         bytes.assign(static_cast<std::size_t>(high - low + D + 16 + shift), fill);
         first = bytes.data() + 8 + shift - low;
     }
@@ -129,8 +128,8 @@ std::uint64_t Bits(double v)
 void ExpectEveryWayExact(const Matrix4& m, const std::vector<double>& points, std::size_t start, std::size_t count,
                          const Layout& layout)
 {
-    const std::ptrdiff_t in_coordinate = layout.by_coordinate ? static_cast<std::ptrdiff_t>(std::max<std::size_t>(count, 1)) * D
-                                                              : layout.in_coordinate;
+    const std::ptrdiff_t in_coordinate =
+        layout.by_coordinate ? static_cast<std::ptrdiff_t>(std::max<std::size_t>(count, 1)) * D : layout.in_coordinate;
     Strided in(count, 3, layout.in_point, in_coordinate, layout.shift, 0);
     Strided expected(count, 2, layout.out_point, layout.out_coordinate, layout.shift, 0x5A);
     for (std::size_t i = 0; i < count; ++i) {
@@ -159,22 +158,20 @@ void ExpectEveryWayExact(const Matrix4& m, const std::vector<double>& points, st
         if (way < 0) {
             project_points(m, reinterpret_cast<const double*>(in.first), count, reinterpret_cast<double*>(out.first));
         } else {
-            project_points(m, {in.first, layout.in_point, in_coordinate, out.first, layout.out_point, layout.out_coordinate, count},
-                           static_cast<Lanes>(way));
+            const PointRun run{in.first,  layout.in_point,        in_coordinate, out.first,
+                               layout.out_point, layout.out_coordinate, count};
+            project_points(m, run, static_cast<Lanes>(way));
         }
-        if (out.bytes != expected.bytes) {
-            for (std::size_t i = 0; i < count; ++i) {
-                for (int c = 0; c < 2; ++c) {
-                    const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(i) * layout.out_point + c * layout.out_coordinate;
-                    double got, want;
-                    std::memcpy(&got, out.first + offset, D);
-                    std::memcpy(&want, expected.first + offset, D);
-                    ASSERT_EQ(Bits(got), Bits(want)) << "point " << start + i << " of " << count << ", coordinate " << c
-                                                     << ": " << got << " for " << want;
-                }
-            }
-            FAIL() << "bytes written outside the images";
+        for (std::size_t i = 0; i < count * 2; ++i) {
+            const char* at = static_cast<std::ptrdiff_t>(i / 2) * layout.out_point +
+                             static_cast<std::ptrdiff_t>(i % 2) * layout.out_coordinate + out.first;
+            double got, want;
+            std::memcpy(&got, at, D);
+            std::memcpy(&want, at - out.first + expected.first, D);
+            ASSERT_EQ(Bits(got), Bits(want)) << "point " << start + i / 2 << " of " << count << ", coordinate "
+                                             << i % 2 << ": " << got << " for " << want;
         }
+        ASSERT_TRUE(out.bytes == expected.bytes) << "bytes written outside the images";
     }
 }
 
