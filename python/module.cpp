@@ -3,11 +3,10 @@
 // users. Every number is computed by the same C++ code as the program's, so
 // a matrix is bit for bit the one `revareza --matrizes` prints for the same
 // numbers, and a definition is refused for the reasons the program gives.
-#include "python/point_projection.hpp"
-
 #include <revareza/definition/messages.hpp>
 #include <revareza/definition/projection_types.hpp>
 #include <revareza/definition/text_set.hpp>
+#include <revareza/projection/point_projection.hpp>
 #include <revareza/revareza.hpp>
 
 #include <pybind11/numpy.h>
@@ -28,9 +27,9 @@ using revareza::HVector;
 using revareza::Matrix4;
 using revareza::Problem;
 using revareza::ProjectionType;
-using revareza::python::best_lanes;
-using revareza::python::Lanes;
-using revareza::python::project_points;
+using revareza::best_lanes;
+using revareza::Lanes;
+using revareza::project_points;
 
 std::string shape_text(const py::ssize_t* shape, py::ssize_t ndim)
 {
@@ -266,7 +265,9 @@ void project_array(const Matrix4& m, const py::array& points, py::array& images,
     const char* in = static_cast<const char*>(points.data());
     char* out = static_cast<char*>(images.mutable_data());
     for (;;) {
-        project_points(m, {in, run.in, points.strides(last), out, run.out, images.strides(last), run.size}, lanes);
+        project_points(m, {in, run.in, points.strides(last), out, run.out, images.strides(last),
+                           static_cast<std::size_t>(run.size)},
+                       lanes);
         std::size_t d = axes.size();
         for (; d > 0; --d) {
             const Axis& axis = axes[d - 1];

@@ -5,18 +5,25 @@
 //                                      directions (w = 0)
 //   <revareza/geometry/matrix4.hpp>    Matrix4: transforms, products,
 //                                      application, text form
-//   <revareza/geometry/rounded_math.hpp> rounded::acos, sin, cos: correctly
-//                                      rounded, the same on every platform
+//   <revareza/geometry/rounded_math.hpp> rounded::acos, sin, cos and
+//                                      atan2_near_axis: correctly rounded,
+//                                      the same on every platform
+//   <revareza/geometry/turn_angle.hpp> the angles that turn a direction
+//                                      onto an axis
 //   <revareza/projection/...>          build_parallel_projection,
 //                                      build_perspective_projection, their
 //                                      steps, orthogonal_y for the
-//                                      plane's Y, and the tolerances
+//                                      plane's Y, the tolerances, whether
+//                                      a point has an image, and
+//                                      project_points for many points
 //   <revareza/text/number_input.hpp>  the number reader of the program
 //   <revareza/text/number_output.hpp> numbers with 17 significant digits
 //   <revareza/definition/...>          a projection as its user defines
-//                                      it: why some have none, the
-//                                      program's texts, reading fields,
-//                                      a matrix for numpy, LaTeX, WebGL
+//                                      it: each type's vectors, why some
+//                                      have none, the program's texts in
+//                                      Portuguese and English, reading
+//                                      fields, a matrix for numpy, LaTeX,
+//                                      WebGL
 //   <revareza/version.hpp>             REVAREZA_VERSION_STRING
 //
 // Where does the point (1, 2, 10), seen from the origin, fall on the plane
@@ -45,15 +52,20 @@
 #include <revareza/geometry/hvector.hpp>
 #include <revareza/geometry/matrix4.hpp>
 #include <revareza/geometry/rounded_math.hpp>
+#include <revareza/geometry/turn_angle.hpp>
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/parallel_projection.hpp>
 #include <revareza/projection/perspective_projection.hpp>
+#include <revareza/projection/point_image.hpp>
+#include <revareza/projection/point_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>
+#include <revareza/definition/projection_types.hpp>
 #include <revareza/definition/text_fields.hpp>
+#include <revareza/definition/text_set.hpp>
 #include <revareza/text/number_input.hpp>
 #include <revareza/text/number_output.hpp>
 #include <revareza/version.hpp>

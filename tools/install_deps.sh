@@ -31,6 +31,8 @@ packages=(
   g++-multilib qemu-user
   # make test-sanitize, make fuzz, make fuzz-run
   libclang-rt-14-dev
+  # make bench: glm's dmat4 * dvec4 loop beside project_points (header only)
+  libglm-dev
   # make web, and the page's tests (web.*): the library in WebAssembly, node
   # for emscripten and the tests, npm for web/'s packages, and the browser
   emscripten nodejs chromium

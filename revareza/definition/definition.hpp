@@ -19,6 +19,8 @@
 
 #include <revareza/geometry/hvector.hpp>
 #include <revareza/geometry/matrix4.hpp>
+// has_image and behind_centre, which the result of a definition's point needs.
+#include <revareza/projection/point_image.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
 
@@ -106,33 +108,5 @@ Matrix4 projection_matrix(const Definition& definition) noexcept;
 /// Y parallel to X only up to rounding still gives the matrix it always
 /// gave. The same as projection_matrix for every definition check() takes.
 Matrix4 unchecked_projection_matrix(const Definition& definition) noexcept;
-
-/// The weight of m * point (p with p.w = 1) and what it is made of: w =
-/// sum over j of m[3][j] p[j], and the sum of the terms' magnitudes, |m[3][j]
-/// p[j]|, against which w is measured.
-struct ImageWeight {
-    double weight;
-    double magnitude;
-};
-
-/// The weight of m * point, summed as operator* sums it, and its terms'
-/// magnitudes.
-ImageWeight image_weight_of(const Matrix4& m, const HVector& point) noexcept;
-
-/// Whether the point has an image on the plane of the projection m: its
-/// image's weight w is more than 2^-40 times the sum of the magnitudes of
-/// its terms. A point in the plane through a perspective's centre parallel
-/// to its plane has none: the line from the centre through it never meets
-/// the plane, and m * point would be a direction (or, rounded, a point
-/// anywhere), no position on the plane. A weight whose terms are not
-/// finite has no image either; write_result says why.
-bool has_image(const Matrix4& m, const HVector& point) noexcept;
-
-/// Whether the point lies behind the centre of the perspective projection
-/// m: on the other side of the centre from the plane, so that the line from
-/// the point meets the plane only after passing through the centre. That is
-/// a point with an image (has_image) whose weight is negative. False for a
-/// parallel projection, whose weight stays 1.
-bool behind_centre(const Matrix4& m, const HVector& point) noexcept;
 
 } // namespace revareza

@@ -1,8 +1,8 @@
-#include "python/point_projection.hpp"
-#include "python/point_lanes.hpp"
+#include <revareza/projection/point_projection.hpp>
 
-#include <revareza/definition/definition.hpp>
 #include <revareza/geometry/hvector.hpp>
+#include <revareza/projection/detail/point_lanes.hpp>
+#include <revareza/projection/point_image.hpp>
 
 #include <cmath>
 
@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace revareza::python {
+namespace revareza {
 namespace {
 
 #if defined(__SSE2__)
@@ -72,7 +72,8 @@ struct Sse2Lanes {
 // One point at a time through the library itself, from point `first` on.
 void project_each(const Matrix4& m, const PointRun& run, std::ptrdiff_t first) noexcept
 {
-    for (std::ptrdiff_t i = first; i < run.count; ++i) {
+    const auto count = static_cast<std::ptrdiff_t>(run.count);
+    for (std::ptrdiff_t i = first; i < count; ++i) {
         const char* const in = run.in + i * run.in_point;
         char* const out = run.out + i * run.out_point;
         const HVector point(load_double(in), load_double(in + run.in_coordinate),
@@ -102,6 +103,11 @@ Lanes best_lanes() noexcept
 
 void project_points(const Matrix4& m, const PointRun& run, Lanes lanes) noexcept
 {
+    // A way the processor lacks would stop the program at its first instruction.
+    const Lanes best = best_lanes();
+    if (static_cast<int>(lanes) > static_cast<int>(best)) {
+        lanes = best;
+    }
     double entries[16];
     for (int i = 0; i < 16; ++i) {
         entries[i] = m(i / 4, i % 4);
@@ -109,7 +115,7 @@ void project_points(const Matrix4& m, const PointRun& run, Lanes lanes) noexcept
     std::ptrdiff_t done = 0;
 #if defined(REVAREZA_AVX2_LANES)
     if (lanes == Lanes::AVX2) {
-        done = project_points_avx2(entries, run);
+        done = detail::project_points_avx2(entries, run);
     }
 #endif
 #if defined(__SSE2__)
@@ -117,11 +123,24 @@ void project_points(const Matrix4& m, const PointRun& run, Lanes lanes) noexcept
         // What AVX2 left over, or all of it.
         const PointRun rest{run.in + done * run.in_point, run.in_point, run.in_coordinate,
                             run.out + done * run.out_point, run.out_point, run.out_coordinate,
-                            run.count - done};
+                            run.count - static_cast<std::size_t>(done)};
         done += project_in_lanes<Sse2Lanes>(entries, rest);
     }
 #endif
     project_each(m, run, done);
 }
 
-} // namespace revareza::python
+void project_points(const Matrix4& m, const PointRun& run) noexcept
+{
+    project_points(m, run, best_lanes());
+}
+
+void project_points(const Matrix4& m, const double* points, std::size_t count, double* images) noexcept
+{
+    constexpr std::ptrdiff_t D = sizeof(double);
+    const PointRun packed{reinterpret_cast<const char*>(points), 3 * D, D, reinterpret_cast<char*>(images), 2 * D, D,
+                          count};
+    project_points(m, packed, best_lanes());
+}
+
+} // namespace revareza

@@ -1,14 +1,13 @@
 // project_points' AVX2 lanes. This file alone is compiled for AVX2 (-mavx2),
 // and only called where the processor has it; so it uses nothing inline
 // from other files (see point_lanes.hpp), only its own code and intrinsics.
-#include "python/point_lanes.hpp"
-#include "python/point_projection.hpp"
+#include <revareza/projection/detail/point_lanes.hpp>
 
 #include <immintrin.h>
 
 #include <cmath>
 
-namespace revareza::python {
+namespace revareza {
 namespace {
 
 struct Avx2Lanes {
@@ -79,9 +78,9 @@ struct Avx2Lanes {
 
 } // namespace
 
-std::ptrdiff_t project_points_avx2(const double (&entries)[16], const PointRun& run) noexcept
+std::ptrdiff_t detail::project_points_avx2(const double (&entries)[16], const PointRun& run) noexcept
 {
     return project_in_lanes<Avx2Lanes>(entries, run);
 }
 
-} // namespace revareza::python
+} // namespace revareza

@@ -2,26 +2,36 @@
 // that includes it (point_projection.cpp for SSE2, point_projection_avx2.cpp
 // compiled for AVX2) instantiates it with its own lane type.
 //
-// Everything here has internal linkage on purpose: an inline function with
-// external linkage compiled in both files could be merged by the linker
-// into its AVX2 copy, which a processor without AVX2 cannot run.
+// Everything here but project_points_avx2 has internal linkage on purpose:
+// an inline function with external linkage compiled in both files could be
+// merged by the linker into its AVX2 copy, which a processor without AVX2
+// cannot run.
 #pragma once
 
-#include "python/point_projection.hpp"
-
+#include <revareza/projection/point_projection.hpp>
 #include <revareza/projection/tolerances.hpp>
 
 #include <cstddef>
 #include <cstring>
 #include <limits>
 
-namespace revareza::python {
+namespace revareza {
+namespace detail {
+
+/// project_points' AVX2 lanes, from a file of their own compiled for AVX2:
+/// the first points of run, a multiple of four, whose number it returns.
+/// entries holds m row by row. Only to be called where the processor has
+/// AVX2.
+std::ptrdiff_t project_points_avx2(const double (&entries)[16], const PointRun& run) noexcept;
+
+} // namespace detail
+
 namespace {
 
-// The x and y of an image whose weight is 0.
+// The x and y of a point without image.
 constexpr double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
-// A double at any address (numpy arrays may be unaligned).
+// A double at any address (a strided run may be unaligned, numpy's arrays too).
 inline double load_double(const char* p) noexcept
 {
     double value;
@@ -34,8 +44,8 @@ inline void store_double(char* p, double value) noexcept { std::memcpy(p, &value
 // A lane type L offers, for L::WIDTH points at once in a vector L::Vector
 // (on which + * / are the lane-wise IEEE operations):
 //   broadcast(v)                 v in every lane
-//   load_packed(p, x, y, z)      x, y, z of WIDTH points packed as numpy's
-//                                C-ordered (N, 3) doubles
+//   load_packed(p, x, y, z)      x, y, z of WIDTH points packed as an
+//                                (N, 3) array of doubles
 //   store_packed(p, x, y)        WIDTH pairs packed as an (N, 2) array
 //   gather(p, stride)            WIDTH doubles stride bytes apart
 //   scatter(p, stride, v)        the reverse
@@ -54,7 +64,8 @@ std::ptrdiff_t project_lanes(const double (&m)[16], const PointRun& run) noexcep
                  m13 = L::broadcast(m[7]);
     const Vector m30 = L::broadcast(m[12]), m31 = L::broadcast(m[13]), m32 = L::broadcast(m[14]),
                  m33 = L::broadcast(m[15]);
-    const std::ptrdiff_t done = run.count - run.count % L::WIDTH;
+    const auto count = static_cast<std::ptrdiff_t>(run.count);
+    const std::ptrdiff_t done = count - count % L::WIDTH;
     for (std::ptrdiff_t i = 0; i < done; i += L::WIDTH) {
         const char* const in = run.in + i * run.in_point;
         char* const out = run.out + i * run.out_point;
@@ -107,4 +118,4 @@ std::ptrdiff_t project_in_lanes(const double (&m)[16], const PointRun& run) noex
 }
 
 } // namespace
-} // namespace revareza::python
+} // namespace revareza
