@@ -16,7 +16,8 @@
 //   <revareza/definition/...>          a projection as its user defines
 //                                      it: why some have none, the
 //                                      program's texts, reading fields,
-//                                      a matrix for numpy, LaTeX, WebGL
+//                                      a matrix for numpy, LaTeX, WebGL,
+//                                      a projection's name
 //   <revareza/version.hpp>             REVAREZA_VERSION_STRING
 //
 // Where does the point (1, 2, 10), seen from the origin, fall on the plane
@@ -50,6 +51,7 @@
 #include <revareza/projection/perspective_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
+#include <revareza/definition/classification.hpp>
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>
