@@ -17,7 +17,8 @@
 //                                      it: why some have none, the
 //                                      program's texts, reading fields,
 //                                      a matrix for numpy, LaTeX, WebGL,
-//                                      a projection's name
+//                                      a projection's name, the
+//                                      classical projections
 //   <revareza/version.hpp>             REVAREZA_VERSION_STRING
 //
 // Where does the point (1, 2, 10), seen from the origin, fall on the plane
@@ -51,6 +52,7 @@
 #include <revareza/projection/perspective_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
+#include <revareza/definition/classical_projections.hpp>
 #include <revareza/definition/classification.hpp>
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/matrix_forms.hpp>

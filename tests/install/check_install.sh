@@ -29,12 +29,13 @@ for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.
             include/revareza/definition/definition.hpp include/revareza/definition/messages.hpp \
             include/revareza/definition/text_fields.hpp include/revareza/definition/matrix_forms.hpp \
             include/revareza/definition/classification.hpp \
+            include/revareza/definition/classical_projections.hpp \
             lib/cmake/revareza/revarezaConfig.cmake lib/pkgconfig/revareza.pc; do
   [ -e "$prefix/$file" ] || { echo "missing from the install tree: $file"; exit 1; }
 done
 ls "$prefix"/lib*/librevareza_{geometry,projection,text,definition}.a > /dev/null
 # Only the library's public headers: the internal ones stay in the tree.
-[ "$(find "$prefix/include" -type f | wc -l)" = 16 ] || { find "$prefix/include" -type f; exit 1; }
+[ "$(find "$prefix/include" -type f | wc -l)" = 17 ] || { find "$prefix/include" -type f; exit 1; }
 
 expected='   1.00000    0.00000    0.00000    0.00000 
    0.00000    1.00000    0.00000    0.00000 
