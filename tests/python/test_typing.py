@@ -48,6 +48,8 @@ def test_mypy_strict_passes_right_calls_and_catches_each_wrong_one(tmp_path):
                           env={"MYPYPATH": str(package_parent), "PATH": "/usr/bin:/bin"},
                           capture_output=True, text=True, cwd=tmp_path)
     assert done.returncode in (0, 1), done.stderr
+    # None in the package's own stub, which would quietly type its names as Any.
+    assert [line for line in done.stdout.splitlines() if ": error:" in line and not line.startswith("user.py:")] == []
     errors = {}
     for line in done.stdout.splitlines():
         found = re.match(r"^user\.py:(\d+): error: (.*)$", line)
