@@ -3,6 +3,8 @@
 // users. Every number is computed by the same C++ code as the program's, so
 // a matrix is bit for bit the one `revareza --matrizes` prints for the same
 // numbers, and a definition is refused for the reasons the program gives.
+#include <revareza/definition/classical_projections.hpp>
+#include <revareza/definition/classification.hpp>
 #include <revareza/definition/messages.hpp>
 #include <revareza/definition/projection_types.hpp>
 #include <revareza/definition/text_set.hpp>
@@ -343,6 +345,81 @@ py::dict project_each_way(const py::handle& m, const py::handle& points)
     return results;
 }
 
+// A classification as Python sees it: the keys of its kind and name, a
+// parallel projection's angle and foreshortening (None for a perspective)
+// and a perspective's vanishing points as (axis, x, y).
+py::dict classification(const Definition& d)
+{
+    const revareza::Classification c = revareza::classify(d);
+    const auto parallel_only = [&c](double value) -> py::object {
+        return c.kind == revareza::ProjectionKind::PERSPECTIVE ? py::object(py::none()) : py::float_(value);
+    };
+    py::list points;
+    for (int i = 0; i < c.vanishing_point_count; ++i) {
+        const revareza::VanishingPoint& v = c.vanishing_points[i];
+        points.append(py::make_tuple(std::string(1, v.axis), v.x, v.y));
+    }
+    py::dict result;
+    result["kind"] = revareza::key(c.kind);
+    result["name"] = revareza::key(c.name);
+    result["angle_degrees"] = parallel_only(c.angle_degrees);
+    result["foreshortening"] = parallel_only(c.foreshortening);
+    result["vanishing_points"] = points;
+    return result;
+}
+
+py::dict classify_parallel(const py::handle& origin, const py::handle& x, const py::handle& y, const py::handle& d)
+{
+    return classification(definition(ProjectionType::PARALLEL, origin, x, y, d));
+}
+
+py::dict classify_perspective(const py::handle& origin, const py::handle& x, const py::handle& y,
+                              const py::handle& centre)
+{
+    return classification(definition(ProjectionType::PERSPECTIVE, origin, x, y, centre));
+}
+
+py::list classical_projections()
+{
+    py::list names;
+    for (const revareza::ProjectionName name : revareza::CLASSICAL_PROJECTIONS) {
+        names.append(revareza::key(name));
+    }
+    return names;
+}
+
+// The builder's keyword arguments for a classical projection: each of its
+// type's vectors after the point, by its argument's name.
+py::dict classical_projection(const py::handle& name, const py::handle& angle)
+{
+    if (!py::isinstance<py::str>(name)) {
+        throw py::type_error("name must be a str, not " + type_name(name));
+    }
+    const py::array_t<double> degrees = numbers(angle, "angle");
+    if (degrees.ndim() != 0) {
+        throw py::value_error("angle must be one number, not an array of shape " + shape_text(degrees));
+    }
+    if (!std::isfinite(degrees.at())) {
+        throw py::value_error("angle must be a finite number");
+    }
+    const std::string text = name.cast<std::string>();
+    Definition d;
+    if (!revareza::classical_projection(text, d, degrees.at())) {
+        std::string names;
+        for (const revareza::ProjectionName known : revareza::CLASSICAL_PROJECTIONS) {
+            names += (names.empty() ? "" : ", ") + std::string(revareza::key(known));
+        }
+        throw py::value_error("name must be one of " + names + ", not " + py::repr(name).cast<std::string>());
+    }
+    py::dict arguments;
+    const revareza::TypeDescription& t = revareza::describe(d.type);
+    for (int i = 1; i < t.role_count; ++i) {
+        const HVector& v = revareza::vector_in(d, t.roles[i]);
+        arguments[argument_name(t.roles[i])] = py::list(py::make_tuple(v.x(), v.y(), v.z()));
+    }
+    return arguments;
+}
+
 // Each function's signature is written once, as the arguments given to
 // define(): pybind11 takes their names and defaults from them, and the
 // documentation opens with them twice. First untyped, ended by "--", which
@@ -363,6 +440,16 @@ struct OptionalArgument { // defaults to None
     py::arg_v arg() const { return py::arg(name) = py::none(); }
     std::string untyped() const { return std::string(name) + "=None"; }
     std::string typed() const { return std::string(name) + ": " + type + " | None = None"; }
+};
+
+struct NumberArgument { // defaults to a number
+    const char* name;
+    const char* type;
+    double value;
+    const char* text; // the default as written
+    py::arg_v arg() const { return py::arg(name) = value; }
+    std::string untyped() const { return std::string(name) + "=" + text; }
+    std::string typed() const { return std::string(name) + ": " + type + " = " + text; }
 };
 
 template <typename Function, typename... Arguments>
@@ -593,6 +680,108 @@ Only the result is allocated (nothing when out is given), the points are
 projected in SIMD lanes, and the GIL is released meanwhile.)",
            Argument{"matrix", array_like}, Argument{"points", array_like},
            OptionalArgument{"out", float64_array});
+
+    const char* const classification_dict = "dict[str, Any]";
+    define(module, "classify_parallel", &classify_parallel, classification_dict,
+           R"(What the parallel projection along direction onto the plane through
+origin spanned by x and y is called, and why.
+
+Parameters
+----------
+origin, x, y, direction : array_like, shape (3,)
+    As for parallel_projection.
+
+Returns
+-------
+dict
+    kind: "ortogonal" when direction is along the plane's normal (the
+    sine between them at most 2^-40), else "obliqua".
+    name: an orthogonal projection onto a plane whose normal is a world
+    axis is a principal view, "frontal" (y), "superior" (z) or "lateral"
+    (x); any other is "isometrica", "dimetrica" or "trimetrica" as all
+    three, two or none of the world axes shorten alike (each by the sine
+    between it and the normal). An oblique one is "cavaleira" for a
+    foreshortening of 1 ("militar" onto a horizontal plane), "gabinete"
+    for 1/2, and "obliqua" for any other; factors are alike within 2^-40
+    of the larger.
+    angle_degrees: the angle between direction and the plane, 90 for an
+    orthogonal projection.
+    foreshortening: the factor by which lengths along the plane's normal
+    shorten, the cotangent of that angle.
+    vanishing_points: [] (lines stay parallel).
+
+Raises
+------
+ValueError, TypeError
+    As parallel_projection.)",
+           origin, x, y, direction);
+
+    define(module, "classify_perspective", &classify_perspective, classification_dict,
+           R"(What the perspective projection from centre onto the plane through
+origin spanned by x and y is called, and its vanishing points.
+
+Parameters
+----------
+origin, x, y, centre : array_like, shape (3,)
+    As for perspective_projection.
+
+Returns
+-------
+dict
+    kind: "perspectiva".
+    name: "perspectiva-1", "-2" or "-3", by the count of vanishing points.
+    angle_degrees, foreshortening: None.
+    vanishing_points: a list of (axis, x, y), axis "x", "y" or "z" in that
+    order, for each world axis not parallel to the plane (its direction's
+    dot product with the plane's unit normal more than 2^-40): where the
+    lines along it meet in the plane's x and y, the matrix applied to the
+    axis's direction, (1, 0, 0, 0) for x, divided by its weight.
+
+Raises
+------
+ValueError, TypeError
+    As perspective_projection.)",
+           origin, x, y, centre);
+
+    define(module, "classical_projections", &classical_projections, "list[str]",
+           R"(The names of the classical projections, which classical_projection
+takes.
+
+Returns
+-------
+list of str
+    "frontal", "superior", "lateral", "isometrica", "dimetrica",
+    "cavaleira", "gabinete", "militar", "perspectiva-1", "perspectiva-2"
+    and "perspectiva-3"; each is classified as its own name.)");
+
+    define(module, "classical_projection", &classical_projection, "dict[str, list[float]]",
+           R"(A classical projection, framed for a cube of side 1 centred at the
+origin (z up, the front facing -y).
+
+Parameters
+----------
+name : str
+    One of classical_projections().
+angle : float, optional
+    For "cavaleira" and "gabinete" (whose receding axis is y) and
+    "militar" (z), the angle in degrees at which the receding axis is
+    drawn, counterclockwise from the plane's x; the others ignore it.
+
+Returns
+-------
+dict of str to list of float
+    The keyword arguments of parallel_projection (origin, x, y,
+    direction) or perspective_projection (origin, x, y, centre), x, y
+    and direction of unit length: parallel_projection(**arguments).
+
+Raises
+------
+ValueError
+    For a name that is no classical projection, or an angle that is not
+    one finite number.
+TypeError
+    For a name that is not a str, or an angle that is not a number.)",
+           Argument{"name", "str"}, NumberArgument{"angle", "float", 45.0, "45"});
 
     module.def("_project_each_way", &project_each_way, py::arg("matrix"), py::arg("points"));
 }

@@ -23,7 +23,8 @@
 //                                      have none, the program's texts in
 //                                      Portuguese and English, reading
 //                                      fields, a matrix for numpy, LaTeX,
-//                                      WebGL
+//                                      WebGL, a projection's name, the
+//                                      classical projections
 //   <revareza/version.hpp>             REVAREZA_VERSION_STRING
 //
 // Where does the point (1, 2, 10), seen from the origin, fall on the plane
@@ -60,6 +61,8 @@
 #include <revareza/projection/point_projection.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
+#include <revareza/definition/classical_projections.hpp>
+#include <revareza/definition/classification.hpp>
 #include <revareza/definition/definition.hpp>
 #include <revareza/definition/matrix_forms.hpp>
 #include <revareza/definition/messages.hpp>

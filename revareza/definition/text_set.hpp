@@ -13,6 +13,7 @@
 //   std::cout << revareza::portuguese_texts().menu_question; // Entre com a sua opcao:
 #pragma once
 
+#include <revareza/definition/classification.hpp>
 #include <revareza/definition/projection_types.hpp>
 
 namespace revareza {
@@ -38,6 +39,13 @@ struct FieldTexts {
     const char* text_after_number;
     const char* out_of_range;
     const char* too_long;
+};
+
+/// What a projection is called (classification.hpp): each kind's and each
+/// name's text, by the value of ProjectionKind and ProjectionName.
+struct ClassificationTexts {
+    const char* kinds[PROJECTION_KIND_COUNT];
+    const char* names[PROJECTION_NAME_COUNT];
 };
 
 /// One language's texts.
@@ -80,6 +88,7 @@ struct TextSet {
 
     ReasonTexts reasons;
     FieldTexts fields;
+    ClassificationTexts classification;
 
     /// Matrix mode's error for an unreadable type; the errors for standard
     /// input that cannot be read and standard output that cannot be

@@ -44,6 +44,11 @@ const TextSet& english_texts() noexcept
             "are too large: the projection has no finite result",
         },
         {"empty field", "not a number", "text after the number", "number too large", "more than 1000 characters"},
+        {
+            {"orthographic", "oblique", "perspective"},
+            {"oblique", "cavalier", "cabinet", "military", "front", "top", "side", "isometric", "dimetric", "trimetric",
+             "1 vanishing point", "2 vanishing points", "3 vanishing points"},
+        },
 
         "Error reading the projection type!",
         "Error reading standard input!",

@@ -47,6 +47,11 @@ const TextSet& portuguese_texts() noexcept
         },
         {"campo vazio", "nao e' um numero", "texto depois do numero", "numero grande demais",
          "mais de 1000 caracteres"},
+        {
+            {"ortogonal", "obliqua", "perspectiva"},
+            {"obliqua", "cavaleira", "gabinete", "militar", "frontal", "superior", "lateral", "isometrica", "dimetrica",
+             "trimetrica", "1 ponto de fuga", "2 pontos de fuga", "3 pontos de fuga"},
+        },
 
         "Erro na leitura do tipo da revareza!",
         "Erro na leitura da entrada padrao!",

@@ -31,12 +31,17 @@ for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.
             include/revareza/definition/definition.hpp include/revareza/definition/messages.hpp \
             include/revareza/definition/projection_types.hpp include/revareza/definition/text_set.hpp \
             include/revareza/definition/text_fields.hpp include/revareza/definition/matrix_forms.hpp \
+            include/revareza/definition/classification.hpp \
+            include/revareza/definition/classical_projections.hpp \
             lib/cmake/revareza/revarezaConfig.cmake lib/pkgconfig/revareza.pc; do
   [ -e "$prefix/$file" ] || { echo "missing from the install tree: $file"; exit 1; }
 done
 ls "$prefix"/lib*/librevareza_{geometry,projection,text,definition}.a > /dev/null
-# Only the library's public headers: the internal ones stay in the tree.
-[ "$(find "$prefix/include" -type f | wc -l)" = 21 ] || { find "$prefix/include" -type f; exit 1; }
+# Exactly the library's public headers, every one: the source tree's
+# headers outside detail/, and the generated version header.
+installed=$(cd "$prefix/include" && find revareza -type f | sort)
+public=$( (cd "$source" && find revareza -name '*.hpp' -not -path '*/detail/*'; echo revareza/version.hpp) | sort)
+[ "$installed" = "$public" ] || { diff <(echo "$public") <(echo "$installed"); exit 1; }
 
 expected='   1.00000    0.00000    0.00000    0.00000 
    0.00000    1.00000    0.00000    0.00000 

@@ -384,6 +384,38 @@ def test_project_into_an_out_that_overlaps_its_points():
     assert np.array_equal(revareza.project(ONTO_Z5, points, out=ahead), expected)
 
 
+@pytest.mark.parametrize("name", revareza.classical_projections())
+def test_each_classical_projection_builds_and_is_classified_as_its_name(name):
+    assert revareza.classical_projection(name) == revareza.classical_projection(name, angle=45)
+    for angle in (45, 30):
+        arguments = revareza.classical_projection(name, angle=angle)
+        perspective = "centre" in arguments
+        assert sorted(arguments) == sorted(["origin", "x", "y", "centre" if perspective else "direction"])
+        build = revareza.perspective_projection if perspective else revareza.parallel_projection
+        assert build(**arguments).shape == (4, 4)
+        found = (revareza.classify_perspective if perspective else revareza.classify_parallel)(**arguments)
+        assert found["name"] == name
+        assert found["kind"] == "perspectiva" if perspective else found["kind"] in ("ortogonal", "obliqua")
+        assert (found["angle_degrees"] is None) == (found["foreshortening"] is None) == perspective
+        assert (len(found["vanishing_points"]) > 0) == perspective
+
+
+@pytest.mark.parametrize("origin, x, y, centre, axes", [
+    (*revareza.classical_projection("perspectiva-2").values(), "xy"),
+    ([0, 0, 0], [1, 2, 0], [0, 0, 1], [5, -4, 2], "xy"),
+    ([2, 3, 4], [-3, 1, 0], [-3, 1, 5], [-6, -9, 1], "xy"),  # Y made orthogonal, z still in the plane
+    ([1, 1, 1], [1, 0, 0], [0, 1, 2], [4, -5, 3], "yz"),
+])
+def test_two_point_vanishing_points_are_where_the_matrix_sends_the_axes(origin, x, y, centre, axes):
+    found = revareza.classify_perspective(origin, x, y, centre)
+    m = revareza.perspective_projection(origin, x, y, centre)
+    assert found["name"] == "perspectiva-2"
+    assert [axis for axis, _, _ in found["vanishing_points"]] == list(axes)
+    for axis, u, v in found["vanishing_points"]:
+        image = m @ np.eye(4)["xyz".index(axis)]
+        assert (u, v) == pytest.approx((image[0] / image[3], image[1] / image[3]), rel=1e-12), axis
+
+
 @pytest.mark.parametrize("call, error, name", [
     (lambda: revareza.parallel_projection([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, 0]), ValueError, "direction"),
     (lambda: revareza.perspective_projection([0, 0, 0], [0, 0, 0], [0, 1, 0], [0, 0, 0]), ValueError, "x"),
@@ -416,6 +448,15 @@ def test_project_into_an_out_that_overlaps_its_points():
     (lambda: revareza.parallel_projection([0, math.nan, 0], [1, 0, 0], [0, 1, 0], [0, 0, 1]), ValueError, "origin"),
     (lambda: revareza.perspective_projection([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, math.inf]), ValueError,
      "centre"),
+    (lambda: revareza.classify_parallel([0, 0, 0], [1, 0, 0], [2, 0, 0], [0, 0, 1]), ValueError, "y is parallel"),
+    (lambda: revareza.classify_parallel([0, 0, 0], [1, 0, 0], [0, 1, 0], [1, 1, 0]), ValueError,
+     "direction is parallel"),
+    (lambda: revareza.classify_perspective([0, 0, 5], [1, 0, 0], [0, 1, 0], [3, 3, 5]), ValueError, "centre lies"),
+    (lambda: revareza.classical_projection("obliqua"), ValueError, "name must be one of frontal,"),
+    (lambda: revareza.classical_projection(b"frontal"), TypeError, "name"),
+    (lambda: revareza.classical_projection("cavaleira", angle=math.nan), ValueError, "angle"),
+    (lambda: revareza.classical_projection("cavaleira", angle=[30, 60]), ValueError, "angle"),
+    (lambda: revareza.classical_projection("cavaleira", angle="30"), TypeError, "angle"),
 ])
 def test_bad_arguments_raise_and_name_the_argument(call, error, name):
     with pytest.raises(error, match=rf"^{name} "):
@@ -425,7 +466,8 @@ def test_bad_arguments_raise_and_name_the_argument(call, error, name):
 def test_version_and_documentation():
     assert run(["--version"], "") == f"revareza {revareza.__version__}\n"
     for function in (revareza.parallel_projection, revareza.perspective_projection, revareza.parallel_steps,
-                     revareza.perspective_steps, revareza.orthogonal_y, revareza.project):
+                     revareza.perspective_steps, revareza.orthogonal_y, revareza.project, revareza.classify_parallel,
+                     revareza.classify_perspective, revareza.classical_projections, revareza.classical_projection):
         assert len(function.__doc__) > 200
     # help() shows what the stub the build wrote declares, and inspect.signature
     # its names and defaults.
@@ -444,5 +486,7 @@ def test_version_and_documentation():
 def test_the_package_holds_its_api_alone():
     names = {name for name in dir(revareza) if not (name.startswith("__") and name.endswith("__"))}
     assert names == set(revareza.__all__) - {"__version__"} | {"_revareza"}
-    assert sorted(revareza.__all__) == ["Step", "__version__", "orthogonal_y", "parallel_projection", "parallel_steps",
-                                        "perspective_projection", "perspective_steps", "project"]
+    assert sorted(revareza.__all__) == ["Step", "__version__", "classical_projection", "classical_projections",
+                                        "classify_parallel", "classify_perspective", "orthogonal_y",
+                                        "parallel_projection", "parallel_steps", "perspective_projection",
+                                        "perspective_steps", "project"]

@@ -20,6 +20,8 @@ for step in revareza.parallel_steps(origin=[0, 0, 0], x=[1, 0, 0], y=[0, 1, 0], 
     angle: float = step.parameters["angle"]
     matrix: NDArray[np.float64] = step.matrix @ revareza.orthogonal_y([1, 0, 0], np.ones(3))
 version: str = revareza.__version__
+arguments = revareza.classical_projection(revareza.classical_projections()[5], angle=30)
+degrees: float = revareza.classify_parallel(**arguments)["angle_degrees"] + 0.5
 """
 
 # Each line after RIGHT's, and what mypy must say of it.
@@ -31,6 +33,7 @@ WRONG = [
     ("revareza.project(m, [1, 2, 3], out=[0.0, 0.0])", 'Argument "out" to "project" has incompatible type'),
     ("count: int = revareza.perspective_steps([0, 0, 5], [1, 0, 0], [0, 1, 0], [0, 0, 0])[0].name",
      "Incompatible types in assignment"),
+    ("revareza.classical_projection(45)", 'Argument 1 to "classical_projection" has incompatible type'),
     ("revareza.parallel_projectoin([0, 0, 0], [1, 0, 0], [0, 1, 0], [0, 0, 1])",
      'Module has no attribute "parallel_projectoin"'),
 ]
@@ -45,6 +48,8 @@ def test_mypy_strict_passes_right_calls_and_catches_each_wrong_one(tmp_path):
                           env={"MYPYPATH": str(package_parent), "PATH": "/usr/bin:/bin"},
                           capture_output=True, text=True, cwd=tmp_path)
     assert done.returncode in (0, 1), done.stderr
+    # None in the package's own stub, which would quietly type its names as Any.
+    assert [line for line in done.stdout.splitlines() if ": error:" in line and not line.startswith("user.py:")] == []
     errors = {}
     for line in done.stdout.splitlines():
         found = re.match(r"^user\.py:(\d+): error: (.*)$", line)
