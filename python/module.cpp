@@ -3,6 +3,8 @@
 // users. Every number is computed by the same C++ code as the program's, so
 // a matrix is bit for bit the one `revareza --matrizes` prints for the same
 // numbers, and a definition is refused for the reasons the program gives.
+#include "python/documentation.hpp"
+
 #include <revareza/definition/classical_projections.hpp>
 #include <revareza/definition/classification.hpp>
 #include <revareza/definition/messages.hpp>
@@ -24,6 +26,7 @@ namespace py = pybind11;
 
 namespace {
 
+using namespace revareza::python;
 using revareza::Definition;
 using revareza::HVector;
 using revareza::Matrix4;
@@ -453,7 +456,7 @@ struct NumberArgument { // defaults to a number
 };
 
 template <typename Function, typename... Arguments>
-void define(py::module_& module, const char* name, Function function, const char* returns, const char* doc,
+void define(py::module_& module, const char* name, Function function, const char* returns, const std::string& doc,
             const Arguments&... arguments)
 {
     std::string untyped;
@@ -490,14 +493,10 @@ PYBIND11_MODULE(_revareza, module)
     const Argument x{"x", array_like};
     const Argument y{"y", array_like};
 
-    py::class_<Step> step(module, "Step", "One elementary step of a projection matrix.");
-    attribute(step, "name", &Step::name, "str",
-              R"("translation", "rotation_y", "rotation_z", "rotation_x", "shear" or
-"perspective".)");
-    attribute(step, "parameters", &Step::parameters, "dict[str, float]",
-              R"(translation: x, y, z (the offset); a rotation: angle (radians); shear:
-a, b (x' = x + a z, y' = y + b z); perspective: distance.)");
-    attribute(step, "matrix", &Step::matrix, float64_array, "The step's matrix, shape (4, 4).");
+    py::class_<Step> step(module, "Step", STEP_DOC);
+    attribute(step, "name", &Step::name, "str", STEP_NAME_DOC);
+    attribute(step, "parameters", &Step::parameters, "dict[str, float]", STEP_PARAMETERS_DOC);
+    attribute(step, "matrix", &Step::matrix, float64_array, STEP_MATRIX_DOC);
     step.def("__repr__", [](const Step& s) {
         return "Step(" + s.name + ", " + py::repr(s.parameters).cast<std::string>() + ")";
     });
@@ -505,282 +504,44 @@ a, b (x' = x + a z, y' = y + b z); perspective: distance.)");
     const Argument direction{"direction", array_like};
     const Argument centre{"centre", array_like};
     define(module, "parallel_projection", &parallel_projection, float64_array,
-           R"(The parallel (oblique or orthogonal) projection along direction onto the
-plane through origin spanned by x and y.
-
-Parameters
-----------
-origin : array_like, shape (3,)
-    A point of the plane, from which x and y are measured.
-x, y : array_like, shape (3,)
-    The plane's directions, made unit length; y is first made orthogonal
-    to x by orthogonal_y.
-direction : array_like, shape (3,)
-    The direction of projection, made unit length.
-
-Returns
--------
-numpy.ndarray, shape (4, 4), float64
-    The matrix that project applies: to a point p it gives, in x and y,
-    where the line through p along direction meets the plane, measured
-    from origin along x and y. The numbers are those `revareza --matrizes`
-    prints for the same definition.
-
-Raises
-------
-ValueError
-    For an argument that is not three finite numbers, a zero direction,
-    and a definition with no projection: a y parallel to x, a direction
-    parallel to the plane (each a sine of at most 2^-40), or numbers so
-    large that the matrix overflows. The message names the argument.
-TypeError
-    For an argument that does not hold numbers.)",
+           projection_doc(Projecting::PARALLEL),
            origin, x, y, direction);
 
     define(module, "perspective_projection", &perspective_projection, float64_array,
-           R"(The perspective projection from the point centre onto the plane through
-origin spanned by x and y.
-
-Parameters
-----------
-origin : array_like, shape (3,)
-    A point of the plane, from which x and y are measured.
-x, y : array_like, shape (3,)
-    The plane's directions, made unit length; y is first made orthogonal
-    to x by orthogonal_y.
-centre : array_like, shape (3,)
-    The centre of projection, a point.
-
-Returns
--------
-numpy.ndarray, shape (4, 4), float64
-    The matrix that project applies: with the division by the weight, it
-    gives for a point p, in x and y, where the line from centre through p
-    meets the plane, measured from origin along x and y. The numbers are
-    those `revareza --matrizes` prints for the same definition.
-
-Raises
-------
-ValueError
-    For an argument that is not three finite numbers, a zero direction,
-    and a definition with no projection: a y parallel to x, a centre in
-    the plane (within 2^-40 (|centre| + |origin|) of it), or numbers so
-    large that the matrix overflows. The message names the argument.
-TypeError
-    For an argument that does not hold numbers.)",
+           projection_doc(Projecting::PERSPECTIVE),
            origin, x, y, centre);
 
     define(module, "parallel_steps", &parallel_steps, "list[Step]",
-           R"(The elementary steps of parallel_projection's matrix, in the order they
-apply.
-
-Parameters
-----------
-origin, x, y, direction : array_like, shape (3,)
-    As for parallel_projection.
-
-Returns
--------
-list of Step
-    translation (by -origin), rotation_y, rotation_z and rotation_x (that
-    lay x on the x axis and y on the y axis), and shear (along the
-    direction onto the plane). Starting from the first step's matrix,
-    each next step's matrix times the product so far is, bit for bit,
-    parallel_projection's matrix when the products are summed in the
-    order of k (as functools.reduce with plain floats does).
-
-Raises
-------
-ValueError, TypeError
-    As parallel_projection.)",
+           steps_doc(Projecting::PARALLEL),
            origin, x, y, direction);
 
     define(module, "perspective_steps", &perspective_steps, "list[Step]",
-           R"(The elementary steps of perspective_projection's matrix, in the order
-they apply.
-
-Parameters
-----------
-origin, x, y, centre : array_like, shape (3,)
-    As for perspective_projection.
-
-Returns
--------
-list of Step
-    translation (by -centre), rotation_y, rotation_z and rotation_x (that
-    lay x on the x axis and y on the y axis), shear (the plane's origin
-    onto the z axis) and perspective (the division by z / distance, the
-    distance from the centre to the plane). Their product in order is
-    perspective_projection's matrix, as for parallel_steps.
-
-Raises
-------
-ValueError, TypeError
-    As perspective_projection.)",
+           steps_doc(Projecting::PERSPECTIVE),
            origin, x, y, centre);
 
     define(module, "orthogonal_y", &orthogonal_y, float64_array,
-           R"(The plane's Y direction made orthogonal to X, as the program makes it.
-
-Parameters
-----------
-x, y : array_like, shape (3,)
-    Two directions, made unit length.
-
-Returns
--------
-numpy.ndarray, shape (3,), float64
-    y as given when |x . y| is at most 1e-7; otherwise the unit direction
-    cross(cross(x, y), x), orthogonal to x in the plane of x and y. A y
-    parallel to x (the sine of their angle at most 2^-40, which takes in
-    every y parallel up to rounding) spans no plane with it and gives NaN.
-
-Raises
-------
-ValueError
-    For a zero direction or an argument that is not three numbers.
-TypeError
-    For an argument that does not hold numbers.)",
+           orthogonal_y_doc(),
            x, y);
 
     define(module, "project", &project, float64_array,
-           R"(The x and y of matrix @ (x, y, z, 1) for each point (x, y, z), divided by
-its weight: where each point falls on the plane of a projection matrix.
-
-Parameters
-----------
-matrix : array_like, shape (4, 4)
-    A matrix, such as parallel_projection or perspective_projection make.
-points : array_like, shape (3,) or (..., 3)
-    One point or any array of points. A float64 array is read where it
-    lies, whatever its layout (C or Fortran order, strided).
-out : numpy.ndarray, optional
-    A float64 array of the result's shape to write the result into.
-
-Returns
--------
-numpy.ndarray, shape (2,) or (..., 2), float64
-    The x and y of each point's image (out, when given). A point whose
-    image has weight 0 (at most 2^-40 times the sum of the weight's terms'
-    magnitudes) has no image on the plane (it lies in the plane through
-    the centre parallel to the projection plane): its x and y are NaN. The others are bit for bit what the program prints in
-    interactive mode.
-
-Raises
-------
-ValueError
-    For arrays of the wrong shape, or an out that is read-only.
-TypeError
-    For arguments that do not hold numbers, or an out that is not a
-    float64 array.
-
-Notes
------
-Only the result is allocated (nothing when out is given), the points are
-projected in SIMD lanes, and the GIL is released meanwhile.)",
+           project_doc(),
            Argument{"matrix", array_like}, Argument{"points", array_like},
            OptionalArgument{"out", float64_array});
 
     const char* const classification_dict = "dict[str, Any]";
     define(module, "classify_parallel", &classify_parallel, classification_dict,
-           R"(What the parallel projection along direction onto the plane through
-origin spanned by x and y is called, and why.
-
-Parameters
-----------
-origin, x, y, direction : array_like, shape (3,)
-    As for parallel_projection.
-
-Returns
--------
-dict
-    kind: "ortogonal" when direction is along the plane's normal (the
-    sine between them at most 2^-40), else "obliqua".
-    name: an orthogonal projection onto a plane whose normal is a world
-    axis is a principal view, "frontal" (y), "superior" (z) or "lateral"
-    (x); any other is "isometrica", "dimetrica" or "trimetrica" as all
-    three, two or none of the world axes shorten alike (each by the sine
-    between it and the normal). An oblique one is "cavaleira" for a
-    foreshortening of 1 ("militar" onto a horizontal plane), "gabinete"
-    for 1/2, and "obliqua" for any other; factors are alike within 2^-40
-    of the larger.
-    angle_degrees: the angle between direction and the plane, 90 for an
-    orthogonal projection.
-    foreshortening: the factor by which lengths along the plane's normal
-    shorten, the cotangent of that angle.
-    vanishing_points: [] (lines stay parallel).
-
-Raises
-------
-ValueError, TypeError
-    As parallel_projection.)",
+           classify_doc(Projecting::PARALLEL),
            origin, x, y, direction);
 
     define(module, "classify_perspective", &classify_perspective, classification_dict,
-           R"(What the perspective projection from centre onto the plane through
-origin spanned by x and y is called, and its vanishing points.
-
-Parameters
-----------
-origin, x, y, centre : array_like, shape (3,)
-    As for perspective_projection.
-
-Returns
--------
-dict
-    kind: "perspectiva".
-    name: "perspectiva-1", "-2" or "-3", by the count of vanishing points.
-    angle_degrees, foreshortening: None.
-    vanishing_points: a list of (axis, x, y), axis "x", "y" or "z" in that
-    order, for each world axis not parallel to the plane (its direction's
-    dot product with the plane's unit normal more than 2^-40): where the
-    lines along it meet in the plane's x and y, the matrix applied to the
-    axis's direction, (1, 0, 0, 0) for x, divided by its weight.
-
-Raises
-------
-ValueError, TypeError
-    As perspective_projection.)",
+           classify_doc(Projecting::PERSPECTIVE),
            origin, x, y, centre);
 
     define(module, "classical_projections", &classical_projections, "list[str]",
-           R"(The names of the classical projections, which classical_projection
-takes.
-
-Returns
--------
-list of str
-    "frontal", "superior", "lateral", "isometrica", "dimetrica",
-    "cavaleira", "gabinete", "militar", "perspectiva-1", "perspectiva-2"
-    and "perspectiva-3"; each is classified as its own name.)");
+           classical_projections_doc());
 
     define(module, "classical_projection", &classical_projection, "dict[str, list[float]]",
-           R"(A classical projection, framed for a cube of side 1 centred at the
-origin (z up, the front facing -y).
-
-Parameters
-----------
-name : str
-    One of classical_projections().
-angle : float, optional
-    For "cavaleira" and "gabinete" (whose receding axis is y) and
-    "militar" (z), the angle in degrees at which the receding axis is
-    drawn, counterclockwise from the plane's x; the others ignore it.
-
-Returns
--------
-dict of str to list of float
-    The keyword arguments of parallel_projection (origin, x, y,
-    direction) or perspective_projection (origin, x, y, centre), x, y
-    and direction of unit length: parallel_projection(**arguments).
-
-Raises
-------
-ValueError
-    For a name that is no classical projection, or an angle that is not
-    one finite number.
-TypeError
-    For a name that is not a str, or an angle that is not a number.)",
+           classical_projection_doc(),
            Argument{"name", "str"}, NumberArgument{"angle", "float", 45.0, "45"});
 
     module.def("_project_each_way", &project_each_way, py::arg("matrix"), py::arg("points"));
