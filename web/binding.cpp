@@ -75,7 +75,7 @@ constexpr ObjectKind OBJECT_KINDS[] = {
     {"cubo", true, Solid::CUBE, &revareza::ObjectTexts::cube},
     {"tetraedro", true, Solid::TETRAHEDRON, &revareza::ObjectTexts::tetrahedron},
     {"casa", true, Solid::HOUSE, &revareza::ObjectTexts::house},
-    {"lista", false, Solid::CUBE, &revareza::ObjectTexts::list},
+    {"lista", false, Solid::CUBE, &revareza::ObjectTexts::list}, // no shape: its points are pasted
 };
 
 // A text with each {name} in it replaced by its value.
@@ -628,20 +628,32 @@ val texts()
     val all = val::object();
     all.set("subtitle", std::string(t.subtitle));
     all.set("form", form);
-    all.set("object",
-            text_group({{"heading", o.heading},           {"none", o.none},
-                        {"cube", o.cube},                 {"tetrahedron", o.tetrahedron},
-                        {"house", o.house},               {"list", o.list},
-                        {"solid_legend", o.solid_legend}, {"centre", o.centre},
-                        {"size", o.size},                 {"points_before", o.points_before},
-                        {"points_after", o.points_after}, {"edges_label", o.edges_label},
-                        {"table", o.table},               {"point_column", o.point_column},
-                        {"result_column", o.result_column}, {"size_not_positive", o.size_not_positive},
-                        {"points", o.points},             {"edges", o.edges},
-                        {"refusal", o.refusal},           {"at_line", o.at_line},
-                        {"point_count", o.point_count},   {"edge_count", o.edge_count},
-                        {"no_such_point", o.no_such_point}, {"too_long", o.too_long},
-                        {"too_many_points", o.too_many_points}, {"too_many_edges", o.too_many_edges}}));
+    all.set("object", text_group({{"heading", o.heading},
+                                  {"none", o.none},
+                                  {"cube", o.cube},
+                                  {"tetrahedron", o.tetrahedron},
+                                  {"house", o.house},
+                                  {"list", o.list},
+                                  {"solid_legend", o.solid_legend},
+                                  {"centre", o.centre},
+                                  {"size", o.size},
+                                  {"points_before", o.points_before},
+                                  {"points_after", o.points_after},
+                                  {"edges_label", o.edges_label},
+                                  {"table", o.table},
+                                  {"point_column", o.point_column},
+                                  {"result_column", o.result_column},
+                                  {"size_not_positive", o.size_not_positive},
+                                  {"points", o.points},
+                                  {"edges", o.edges},
+                                  {"refusal", o.refusal},
+                                  {"at_line", o.at_line},
+                                  {"point_count", o.point_count},
+                                  {"edge_count", o.edge_count},
+                                  {"no_such_point", o.no_such_point},
+                                  {"too_long", o.too_long},
+                                  {"too_many_points", o.too_many_points},
+                                  {"too_many_edges", o.too_many_edges}}));
     all.set("result", text_group({{"heading", r.heading},
                                   {"unknown_type", r.unknown_type},
                                   {"choose_type", r.choose_type},
