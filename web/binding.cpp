@@ -326,8 +326,10 @@ std::string list_reason(const ObjectReading& object)
     case revareza::web::ListProblem::TOO_LONG:
         return filled(t.too_long, {{"limit", std::to_string(revareza::web::LIST_MAX_LENGTH)}});
     case revareza::web::ListProblem::TOO_MANY:
-        return object.in_edges ? filled(t.too_many_edges, {{"limit", std::to_string(revareza::web::OBJECT_MAX_EDGES)}})
-                               : filled(t.too_many_points, {{"limit", std::to_string(revareza::web::OBJECT_MAX_POINTS)}});
+        if (object.in_edges) {
+            return filled(t.too_many_edges, {{"limit", std::to_string(revareza::web::OBJECT_MAX_EDGES)}});
+        }
+        return filled(t.too_many_points, {{"limit", std::to_string(revareza::web::OBJECT_MAX_POINTS)}});
     }
     return "";
 }

@@ -4,8 +4,8 @@
 // matrix, its copies and the points to draw. It describes the types (each
 // type's vectors in order) and the objects the page builds its form from,
 // and holds every word the page shows. This file formats no number and
-// writes no text: it places the library's texts and scales its points for
-// drawing.
+// writes no word of its own: it places the library's texts and scales its
+// points for drawing.
 import createRevareza from './revareza.mjs';
 import { addressOf, isSolid, readAddress, vectorNames } from './page/address.js';
 import { drawPlane, emptyPlane, svgFile } from './page/plane_view.js';
@@ -80,7 +80,8 @@ function build() {
   document.title = `revareza: ${texts.subtitle}`;
   description.types.forEach((t, i) => {
     const label = document.createElement('label');
-    const radio = Object.assign(document.createElement('input'), { type: 'radio', name: 'tipo', value: String(t.number) });
+    const radio = Object.assign(document.createElement('input'),
+      { type: 'radio', name: 'tipo', value: String(t.number) });
     label.append(radio, ` [${t.number}] ${texts.form.type_names[i]}`);
     $('campo-tipo').append(label);
   });
