@@ -5,7 +5,10 @@
 // texts, why each refused field is refused, the steps of the matrix, the
 // matrix in the forms it is copied in, and the points the page draws.
 // Every number and every text comes from the library; the page shows the
-// texts and scales the points for drawing.
+// texts and scales the points for drawing. The page builds itself from
+// types() (each type's number and vectors in order, projection_types),
+// texts() (its words, the page's part of the program's text set) and
+// objects() (what it may place beside the point).
 //
 // Nothing the page passes can exhaust the module: a field longer than
 // FIELD_MAX_LENGTH, or a list longer than LIST_MAX_LENGTH, is refused from
@@ -25,9 +28,13 @@
 
 #include <malloc.h>
 
+#include <cmath>
+#include <initializer_list>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,19 +46,49 @@ using revareza::HVector;
 using revareza::Matrix4;
 using revareza::ProjectionType;
 using revareza::Role;
+using revareza::TypeDescription;
 using revareza::web::ObjectReading;
+using revareza::web::Solid;
 
-// The fields: three for each of the point, the plane's origin, X, Y, and
-// the direction of projection (type 1) or the centre (type 2).
-constexpr int FIELD_COUNT = 15;
+// The fields: three for each vector of the type, in its order.
+constexpr int FIELD_COUNT = revareza::DEFINITION_FIELD_COUNT;
 
 // What compute says to a call the page never makes.
-constexpr char BAD_CALL[] = "compute takes the type 1 or 2, fifteen texts and an object or nothing";
+constexpr char BAD_CALL[] = "compute takes a type's number, fifteen texts and an object or nothing";
 
-// Where a vector's fields stand among the page's five vectors.
-int vector_index(Role role)
+// The page's words.
+const revareza::PageTexts& page_texts()
 {
-    return role == Role::CENTRE ? 4 : static_cast<int>(role);
+    return revareza::portuguese_texts().page;
+}
+
+// The objects the page may place, by the kind compute() takes and the
+// page's address holds: the solids, then the pasted list.
+struct ObjectKind {
+    const char* kind;
+    bool solid;
+    Solid shape;
+    const char* revareza::ObjectTexts::*name;
+};
+
+constexpr ObjectKind OBJECT_KINDS[] = {
+    {"cubo", true, Solid::CUBE, &revareza::ObjectTexts::cube},
+    {"tetraedro", true, Solid::TETRAHEDRON, &revareza::ObjectTexts::tetrahedron},
+    {"casa", true, Solid::HOUSE, &revareza::ObjectTexts::house},
+    {"lista", false, Solid::CUBE, &revareza::ObjectTexts::list}, // no shape: its points are pasted
+};
+
+// A text with each {name} in it replaced by its value.
+std::string filled(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string>> values)
+{
+    std::string out(text);
+    for (const auto& [name, value] : values) {
+        const std::string key = "{" + std::string(name) + "}";
+        for (std::size_t at = out.find(key); at != std::string::npos; at = out.find(key, at + value.size())) {
+            out.replace(at, key.size(), value);
+        }
+    }
+    return out;
 }
 
 template <typename T>
@@ -120,10 +157,33 @@ val field_answer(const Field& field, FieldProblem problem)
     return answer;
 }
 
-// Each step: its name, its parameters (a rotation's angle in degrees too),
-// each with 17 significant digits, and its matrix as the program prints it
-// and in column-major order.
-val steps_of(const revareza::ProjectionSteps& steps)
+// A step's title in the page's words. A perspective's steps move the
+// centre to the origin first (perspective_steps), a parallel projection's
+// the plane's origin.
+const char* step_title(revareza::StepKind kind, ProjectionType type)
+{
+    const revareza::StepTexts& t = page_texts().steps;
+    switch (kind) {
+    case revareza::StepKind::TRANSLATION:
+        return type == ProjectionType::PERSPECTIVE ? t.translation_by_centre : t.translation;
+    case revareza::StepKind::ROTATION_Y:
+        return t.rotation_y;
+    case revareza::StepKind::ROTATION_Z:
+        return t.rotation_z;
+    case revareza::StepKind::ROTATION_X:
+        return t.rotation_x;
+    case revareza::StepKind::SHEAR:
+        return t.shear;
+    case revareza::StepKind::PERSPECTIVE:
+        break;
+    }
+    return t.perspective;
+}
+
+// Each step: its name and title, its parameters (a rotation's angle in
+// degrees too), each with 17 significant digits, and its matrix as the
+// program prints it and in column-major order.
+val steps_of(const revareza::ProjectionSteps& steps, ProjectionType type)
 {
     val list = val::array();
     for (int i = 0; i < steps.count; ++i) {
@@ -140,6 +200,7 @@ val steps_of(const revareza::ProjectionSteps& steps)
         }
         val entry = val::object();
         entry.set("name", std::string(revareza::step_name(step.kind)));
+        entry.set("title", std::string(step_title(step.kind, type)));
         entry.set("parameters", parameters);
         entry.set("matrix", revareza::matrix_text(step.matrix, revareza::MatrixForm::PROGRAM));
         entry.set("columns", revareza::matrix_text(step.matrix, revareza::MatrixForm::COLUMN_MAJOR));
@@ -156,7 +217,7 @@ HVector in_space(const HVector& o, const HVector& x, const HVector& y, double u,
 
 // What the page draws, in space: the plane's frame as the dialogue made it
 // and its normal X x Y, the point, D or C, and the image, on the plane
-// (u, v) and in space, where the point has one.
+// (u, v) and in space, where the point has one; and each vector's letter.
 val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
 {
     val scene = val::object();
@@ -165,11 +226,16 @@ val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
     scene.set("yAxis", coordinates(y));
     scene.set("normal", coordinates(revareza::cross(d.x, y)));
     scene.set("point", coordinates(d.point));
-    if (d.type == ProjectionType::PARALLEL) {
-        scene.set("direction", coordinates(d.direction));
-    } else {
-        scene.set("centre", coordinates(d.centre));
+    const Role last = revareza::last_role(d.type);
+    scene.set(last == Role::CENTRE ? "centre" : "direction", coordinates(revareza::vector_in(d, last)));
+    // The letters the drawings name the vectors by.
+    val letters = val::object();
+    for (const auto& [key, role] : {std::pair{"point", Role::POINT}, std::pair{"origin", Role::ORIGIN},
+                                    std::pair{"x", Role::X}, std::pair{"y", Role::Y},
+                                    std::pair{"direction", Role::DIRECTION}, std::pair{"centre", Role::CENTRE}}) {
+        letters.set(key, std::string(revareza::describe(role).letter));
     }
+    scene.set("letters", letters);
     const HVector image = m * d.point;
     const bool imaged = revareza::has_image(m, d.point);
     scene.set("plane", imaged ? array_of(image.x(), image.y()) : val::null());
@@ -244,12 +310,48 @@ val object_points(const ObjectReading& object, const Definition* d, const HVecto
     return answer;
 }
 
-const char* const LIST_PROBLEMS[] = {"", "numero", "quantidade", "ponto", "longa", "muitos"};
+// Why a pasted list is refused, in the page's words, its limit in it.
+std::string list_reason(const ObjectReading& object)
+{
+    const revareza::ObjectTexts& t = page_texts().object;
+    switch (object.list_problem) {
+    case revareza::web::ListProblem::NONE:
+        break;
+    case revareza::web::ListProblem::NUMBER:
+        return revareza::field_message(object.number);
+    case revareza::web::ListProblem::COUNT:
+        return object.in_edges ? t.edge_count : t.point_count;
+    case revareza::web::ListProblem::NO_SUCH_POINT:
+        return t.no_such_point;
+    case revareza::web::ListProblem::TOO_LONG:
+        return filled(t.too_long, {{"limit", std::to_string(revareza::web::LIST_MAX_LENGTH)}});
+    case revareza::web::ListProblem::TOO_MANY:
+        if (object.in_edges) {
+            return filled(t.too_many_edges, {{"limit", std::to_string(revareza::web::OBJECT_MAX_EDGES)}});
+        }
+        return filled(t.too_many_points, {{"limit", std::to_string(revareza::web::OBJECT_MAX_POINTS)}});
+    }
+    return "";
+}
 
-// The object the page places: nothing, a solid ({kind: 'cubo',
-// 'tetraedro' or 'casa', centre: three texts, size: a text}) or a list
-// ({kind: 'lista', points: a text, edges: a text}). False for anything
-// else.
+// A refused list: which ('points' or 'edges'), the line (from 1, or 0 for
+// the whole list) and the page's message.
+val list_problem(const ObjectReading& object)
+{
+    const revareza::ObjectTexts& t = page_texts().object;
+    val problem = val::object();
+    problem.set("list", std::string(object.in_edges ? "edges" : "points"));
+    problem.set("line", object.line);
+    problem.set("message", filled(object.line > 0 ? t.at_line : t.refusal,
+                                  {{"list", object.in_edges ? t.edges : t.points},
+                                   {"line", std::to_string(object.line)},
+                                   {"reason", list_reason(object)}}));
+    return problem;
+}
+
+// The object the page places: nothing, a solid ({kind: a solid's kind in
+// OBJECT_KINDS, centre: three texts, size: a text}) or a list ({kind:
+// 'lista', points: a text, edges: a text}). False for anything else.
 bool read_object(const val& given, ObjectReading& object, val& fields, val& problem, bool& present)
 {
     present = !given.isUndefined() && !given.isNull();
@@ -260,7 +362,16 @@ bool read_object(const val& given, ObjectReading& object, val& fields, val& prob
         return false;
     }
     const std::string kind = given["kind"].as<std::string>();
-    if (kind == "lista") {
+    const ObjectKind* known = nullptr;
+    for (const ObjectKind& k : OBJECT_KINDS) {
+        if (kind == k.kind) {
+            known = &k;
+        }
+    }
+    if (known == nullptr) {
+        return false;
+    }
+    if (!known->solid) {
         std::string points;
         std::string edges;
         const val points_text = given["points"];
@@ -276,20 +387,12 @@ bool read_object(const val& given, ObjectReading& object, val& fields, val& prob
             object.in_edges = points_text["length"].as<double>() <= revareza::web::LIST_MAX_LENGTH;
         }
         if (object.list_problem != revareza::web::ListProblem::NONE) {
-            problem = val::object();
-            problem.set("reason", std::string(LIST_PROBLEMS[static_cast<int>(object.list_problem)]));
-            problem.set("list", std::string(object.in_edges ? "arestas" : "pontos"));
-            problem.set("line", object.line);
-            problem.set("message", std::string(revareza::field_message(object.number)));
+            problem = list_problem(object);
         }
         return true;
     }
-    const revareza::web::Solid solid = kind == "cubo"        ? revareza::web::Solid::CUBE
-                                       : kind == "tetraedro" ? revareza::web::Solid::TETRAHEDRON
-                                                             : revareza::web::Solid::HOUSE;
     const val centre = given["centre"];
-    if ((kind != "cubo" && kind != "tetraedro" && kind != "casa") || !centre.isArray()
-        || centre["length"].as<double>() != 3.0) {
+    if (!centre.isArray() || centre["length"].as<double>() != 3.0) {
         return false;
     }
     const val values[4] = {centre[0], centre[1], centre[2], given["size"]};
@@ -301,13 +404,13 @@ bool read_object(const val& given, ObjectReading& object, val& fields, val& prob
         texts[i] = field_of(values[i]);
     }
     const std::string_view centre_texts[3] = {texts[0].text, texts[1].text, texts[2].text};
-    object = revareza::web::read_solid(solid, centre_texts, texts[3].text);
+    object = revareza::web::read_solid(known->shape, centre_texts, texts[3].text);
     for (int i = 0; i < 4; ++i) {
         fields.call<void>("push", field_answer(texts[i], object.field[i]));
     }
+    // A size of no more than 0 is its field's to say.
     if (object.size_not_positive) {
-        problem = val::object();
-        problem.set("reason", std::string("tamanho"));
+        fields[3].set("message", std::string(page_texts().object.size_not_positive));
     }
     return true;
 }
@@ -319,15 +422,50 @@ val error(const char* text)
     return answer;
 }
 
-// One definition: type 1 (parallel) or 2 (perspective), the fifteen field
-// texts, and the object or undefined. The answer holds either an error (a
-// call the page never makes), or each field's text for the address and
-// why it is refused, and then the refusal (the program's message, and
-// which vector it blames), or the texts the program prints (echoes, result
-// line, matrix), the matrix's copies, steps and scene; and the object.
+// The type whose number the page passes; false for anything but a type's
+// number.
+bool type_of(const val& value, ProjectionType& type)
+{
+    if (!value.isNumber()) {
+        return false;
+    }
+    const double n = value.as<double>();
+    return n >= 0.0 && n <= static_cast<double>(std::numeric_limits<int>::max()) && n == std::floor(n)
+           && revareza::type_of_number(static_cast<int>(n), type);
+}
+
+// The parallel projection along the plane's normal onto the same plane:
+// the type that has a direction of projection, the name of its fields and
+// the normal's numbers (17 digits) for them.
+val orthogonal_of(const HVector& normal)
+{
+    val orthogonal = val::object();
+    for (int i = 0; i < revareza::PROJECTION_TYPE_COUNT; ++i) {
+        const TypeDescription& t = revareza::projection_type_at(i);
+        for (int r = 0; r < t.role_count; ++r) {
+            if (t.roles[r] == Role::DIRECTION) {
+                orthogonal.set("type", t.number);
+                orthogonal.set("field", std::string(revareza::describe(Role::DIRECTION).field));
+            }
+        }
+    }
+    orthogonal.set("texts", array_of(revareza::significant_text(normal.x()), revareza::significant_text(normal.y()),
+                                     revareza::significant_text(normal.z())));
+    return orthogonal;
+}
+
+// One definition: a type's number, the fifteen field texts (three for each
+// vector of the type, in its order), and the object or undefined. The
+// answer holds either an error (a call the page never makes), or each
+// field's text for the address and why it is refused, and then the
+// refusal (the program's message, and the place of the vector it blames
+// in the type's order), or the texts the program prints (echoes, result
+// line, matrix), the matrix's copies, steps and scene, and the orthogonal
+// projection onto the same plane; and the object.
 val compute(const val& type_value, const val& texts, const val& object_value)
 {
-    if (!type_value.isNumber() || (type_value.as<double>() != 1.0 && type_value.as<double>() != 2.0)) {
+    ProjectionType projection = ProjectionType::PARALLEL;
+    if (!type_of(type_value, projection)) {
         return error(BAD_CALL);
     }
     if (!texts.isArray() || texts["length"].as<double>() != FIELD_COUNT) {
@@ -348,12 +486,11 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     val object_problem = val::null();
     bool has_object = false;
     if (!read_object(object_value, object, object_fields, object_problem, has_object)) {
-        return error("the object is {kind: 'cubo', 'tetraedro' or 'casa', centre: [3 texts], size: a text}, "
+        return error("the object is {kind: a solid of objects(), centre: [3 texts], size: a text}, "
                      "{kind: 'lista', points: a text, edges: a text}, or undefined");
     }
 
-    const ProjectionType projection = type_value.as<double>() == 1.0 ? ProjectionType::PARALLEL
-                                                                      : ProjectionType::PERSPECTIVE;
+    const TypeDescription& type = revareza::describe(projection);
     const revareza::DefinitionReading reading = revareza::read_definition(projection, views);
     val answer = val::object();
     val field_answers = val::array();
@@ -375,22 +512,31 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     }
     if (refused) {
         answer.set("message", std::string(revareza::problem_message(reading.problem, reading.role)));
-        answer.set("refusedVector", vector_index(reading.role));
+        for (int i = 0; i < type.role_count; ++i) {
+            if (type.roles[i] == reading.role) {
+                answer.set("refusedVector", i);
+            }
+        }
         return answer;
     }
 
-    val echoes = array_of(text_of(revareza::echo(d.x)), text_of(revareza::y_echo(d.x, d.y)));
-    if (projection == ProjectionType::PARALLEL) {
-        echoes.call<void>("push", text_of(revareza::echo(d.direction)));
+    // Each direction echoed as the dialogue echoes it: Y as made orthogonal
+    // to X.
+    val echoes = val::array();
+    for (int i = 0; i < type.role_count; ++i) {
+        const Role role = type.roles[i];
+        if (revareza::is_direction(role)) {
+            echoes.call<void>("push", text_of(role == Role::Y ? revareza::y_echo(d.x, d.y)
+                                                              : revareza::echo(revareza::vector_in(d, role))));
+        }
     }
     const HVector image = m * d.point;
     const bool imaged = revareza::has_image(m, d.point);
     val copies = val::object();
-    copies.set("programa", revareza::matrix_text(m, revareza::MatrixForm::PROGRAM));
+    copies.set("program", revareza::matrix_text(m, revareza::MatrixForm::PROGRAM));
     copies.set("numpy", revareza::matrix_text(m, revareza::MatrixForm::NUMPY));
     copies.set("latex", revareza::matrix_text(m, revareza::MatrixForm::LATEX));
-    copies.set("colunas", revareza::matrix_text(m, revareza::MatrixForm::COLUMN_MAJOR));
-    const HVector normal = revareza::cross(d.x, y);
+    copies.set("columns", revareza::matrix_text(m, revareza::MatrixForm::COLUMN_MAJOR));
     val measures = val::null();
     if (imaged) {
         measures = val::object();
@@ -399,24 +545,161 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     }
     answer.set("echoes", echoes);
     answer.set("result", result_line(m, d.point));
-    answer.set("matrix", copies["programa"]);
+    answer.set("matrix", copies["program"]);
     answer.set("copies", copies);
-    answer.set("steps", steps_of(steps));
-    answer.set("normal", array_of(revareza::significant_text(normal.x()), revareza::significant_text(normal.y()),
-                                  revareza::significant_text(normal.z())));
+    answer.set("steps", steps_of(steps, projection));
+    answer.set("orthogonal", orthogonal_of(revareza::cross(d.x, y)));
     answer.set("note", std::string(revareza::behind_centre(m, d.point) ? revareza::portuguese_texts().behind_centre : ""));
     answer.set("measures", measures);
     answer.set("scene", scene_of(d, y, m));
     return answer;
 }
 
-// The questions the program asks, in the page's order of vectors: the
-// point, the origin, X, Y, the direction and the centre.
-val questions()
+// Each type, in menu order: its number, and its vectors in the order asked,
+// each with its fields' name, its letter, whether it is a point or a
+// direction, and the program's question for it.
+val types()
 {
-    return array_of(std::string(revareza::question(Role::POINT)), std::string(revareza::question(Role::ORIGIN)),
-                    std::string(revareza::question(Role::X)), std::string(revareza::question(Role::Y)),
-                    std::string(revareza::question(Role::DIRECTION)), std::string(revareza::question(Role::CENTRE)));
+    val list = val::array();
+    for (int i = 0; i < revareza::PROJECTION_TYPE_COUNT; ++i) {
+        const TypeDescription& t = revareza::projection_type_at(i);
+        val roles = val::array();
+        for (int r = 0; r < t.role_count; ++r) {
+            const revareza::RoleDescription& role = revareza::describe(t.roles[r]);
+            val entry = val::object();
+            entry.set("field", std::string(role.field));
+            entry.set("letter", std::string(role.letter));
+            entry.set("kind", std::string(role.kind == revareza::VectorKind::DIRECTION ? "direction" : "point"));
+            entry.set("question", std::string(revareza::question(role.role)));
+            roles.call<void>("push", entry);
+        }
+        val type = val::object();
+        type.set("number", t.number);
+        type.set("roles", roles);
+        list.call<void>("push", type);
+    }
+    return list;
+}
+
+// The objects the page may place: each kind as compute() takes it, whether
+// it is a solid (placed by a centre and a size) and its name on the page.
+val objects()
+{
+    val list = val::array();
+    for (const ObjectKind& k : OBJECT_KINDS) {
+        val entry = val::object();
+        entry.set("kind", std::string(k.kind));
+        entry.set("solid", k.solid);
+        entry.set("name", std::string(page_texts().object.*k.name));
+        list.call<void>("push", entry);
+    }
+    return list;
+}
+
+// An object of texts, each member under its name in PageTexts.
+using Members = std::initializer_list<std::pair<const char*, const char*>>;
+
+val text_group(Members members)
+{
+    val group = val::object();
+    for (const auto& [name, text] : members) {
+        group.set(name, std::string(text));
+    }
+    return group;
+}
+
+// The page's texts, nested and named as PageTexts is: every text of it,
+// which the module's test counts against PAGE_TEXT_COUNT.
+val texts()
+{
+    const revareza::PageTexts& t = page_texts();
+    const revareza::FormTexts& f = t.form;
+    val form = text_group({{"type_legend", f.type_legend}, {"orthogonal", f.orthogonal},
+                           {"orthogonal_hint", f.orthogonal_hint}, {"recentre", f.recentre},
+                           {"recentre_hint", f.recentre_hint}});
+    val type_names = val::array();
+    for (const char* name : f.type_names) {
+        type_names.call<void>("push", std::string(name));
+    }
+    form.set("type_names", type_names);
+    const revareza::ObjectTexts& o = t.object;
+    const revareza::ResultTexts& r = t.result;
+    const revareza::DrawingTexts& d = t.drawing;
+    const revareza::StepTexts& s = t.steps;
+    const revareza::MatrixTexts& m = t.matrix;
+    val all = val::object();
+    all.set("subtitle", std::string(t.subtitle));
+    all.set("form", form);
+    all.set("object", text_group({{"heading", o.heading},
+                                  {"none", o.none},
+                                  {"cube", o.cube},
+                                  {"tetrahedron", o.tetrahedron},
+                                  {"house", o.house},
+                                  {"list", o.list},
+                                  {"solid_legend", o.solid_legend},
+                                  {"centre", o.centre},
+                                  {"size", o.size},
+                                  {"points_before", o.points_before},
+                                  {"points_after", o.points_after},
+                                  {"edges_label", o.edges_label},
+                                  {"table", o.table},
+                                  {"point_column", o.point_column},
+                                  {"result_column", o.result_column},
+                                  {"size_not_positive", o.size_not_positive},
+                                  {"points", o.points},
+                                  {"edges", o.edges},
+                                  {"refusal", o.refusal},
+                                  {"at_line", o.at_line},
+                                  {"point_count", o.point_count},
+                                  {"edge_count", o.edge_count},
+                                  {"no_such_point", o.no_such_point},
+                                  {"too_long", o.too_long},
+                                  {"too_many_points", o.too_many_points},
+                                  {"too_many_edges", o.too_many_edges}}));
+    all.set("result", text_group({{"heading", r.heading},
+                                  {"unknown_type", r.unknown_type},
+                                  {"choose_type", r.choose_type},
+                                  {"address_count", r.address_count},
+                                  {"address_vector_count", r.address_vector_count},
+                                  {"number", r.number},
+                                  {"numbers", r.numbers},
+                                  {"fix_vector", r.fix_vector},
+                                  {"fix_field", r.fix_field},
+                                  {"library_failed", r.library_failed},
+                                  {"no_result", r.no_result}}));
+    all.set("drawing", text_group({{"view_label", d.view_label},
+                                   {"no_webgl", d.no_webgl},
+                                   {"too_large", d.too_large},
+                                   {"plane", d.plane},
+                                   {"projector", d.projector},
+                                   {"object", d.object},
+                                   {"object_image", d.object_image},
+                                   {"behind", d.behind},
+                                   {"plane_label", d.plane_label},
+                                   {"plane_title", d.plane_title},
+                                   {"behind_image", d.behind_image},
+                                   {"download", d.download}}));
+    all.set("steps", text_group({{"heading", s.heading},
+                                 {"introduction", s.introduction},
+                                 {"translation", s.translation},
+                                 {"translation_by_centre", s.translation_by_centre},
+                                 {"rotation_y", s.rotation_y},
+                                 {"rotation_z", s.rotation_z},
+                                 {"rotation_x", s.rotation_x},
+                                 {"shear", s.shear},
+                                 {"perspective", s.perspective},
+                                 {"radians", s.radians},
+                                 {"degrees", s.degrees}}));
+    all.set("matrix", text_group({{"heading", m.heading},
+                                  {"command", m.command},
+                                  {"copy", m.copy},
+                                  {"program", m.program},
+                                  {"numpy", m.numpy},
+                                  {"latex", m.latex},
+                                  {"columns", m.columns},
+                                  {"columns_hint", m.columns_hint},
+                                  {"copied", m.copied}}));
+    return all;
 }
 
 // Bytes of the module's heap in use: the tests watch it stay flat.
@@ -430,8 +713,12 @@ double memory_in_use()
 EMSCRIPTEN_BINDINGS(revareza)
 {
     emscripten::function("compute", &compute);
-    emscripten::function("questions", &questions);
+    emscripten::function("types", &types);
+    emscripten::function("objects", &objects);
+    emscripten::function("texts", &texts);
     emscripten::function("memoryInUse", &memory_in_use);
+    // Every member of PageTexts is a text, or a list of texts.
+    emscripten::constant("PAGE_TEXT_COUNT", static_cast<double>(sizeof(revareza::PageTexts) / sizeof(const char*)));
     emscripten::constant("FIELD_MAX_LENGTH", static_cast<double>(revareza::FIELD_MAX_LENGTH));
     emscripten::constant("LIST_MAX_LENGTH", static_cast<double>(revareza::web::LIST_MAX_LENGTH));
     emscripten::constant("OBJECT_MAX_POINTS", static_cast<double>(revareza::web::OBJECT_MAX_POINTS));

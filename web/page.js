@@ -1,42 +1,20 @@
 // The page: the form and the address hold one definition and an object;
 // the library (revareza.wasm) reads and computes them and gives back the
 // program's texts, why each refused field is refused, the steps of the
-// matrix, its copies and the points to draw. This file formats no number:
-// it shows the library's texts and scales its points for drawing.
+// matrix, its copies and the points to draw. It describes the types (each
+// type's vectors in order) and the objects the page builds its form from,
+// and holds every word the page shows. This file formats no number and
+// writes no word of its own: it places the library's texts and scales its
+// points for drawing.
 import createRevareza from './revareza.mjs';
-import { VECTORS, SOLIDS, addressOf, readAddress } from './page/address.js';
+import { addressOf, isSolid, readAddress, vectorNames } from './page/address.js';
 import { drawPlane, emptyPlane, svgFile } from './page/plane_view.js';
 import { SceneView } from './page/scene_view.js';
 
-// The README's example: the point (1, 2, 10) seen from the origin on the
-// plane z = 5.
-const EXAMPLE = {
-  tipo: '2',
-  vectors: {
-    ponto: ['1', '2', '10'], origem: ['0', '0', '5'], x: ['1', '0', '0'], y: ['0', '1', '0'],
-    direcao: ['0', '0', '1'], centro: ['0', '0', '0'],
-  },
-  object: { kind: '', centre: ['0', '0', '0'], size: '1', points: '', edges: '' },
-};
+// The README's example, the point (1, 2, 10) seen from the origin on the
+// plane z = 5, as an address; a vector it does not give is 0, 0, 0.
+const EXAMPLE = '?tipo=2&ponto=1,2,10&origem=0,0,5&x=1,0,0&y=0,1,0&direcao=0,0,1&centro=0,0,0';
 const AXES = ['x', 'y', 'z'];
-const STEP_TITLES = {
-  translation: 'Translacao por -O: a origem do plano vai para a origem',
-  translation_centre: 'Translacao por -C: o centro vai para a origem',
-  rotation_y: 'Rotacao em torno de y',
-  rotation_z: 'Rotacao em torno de z: X vai para o eixo x',
-  rotation_x: 'Rotacao em torno de x: Y vai para o eixo y',
-  shear: 'Cisalhamento ao longo de z: a direcao de projecao (ou a reta do centro a O) fica ao longo de z',
-  perspective: 'Perspectiva: divide pela distancia ao centro',
-};
-// Why a pasted list is refused, with the module's limits.
-const LIST_PROBLEMS = {
-  numero: (p) => p.message,
-  quantidade: (p) => (p.list === 'pontos' ? 'esperava 3 numeros (x y z)' : 'esperava 2 numeros de ponto'),
-  ponto: () => 'nao ha ponto com esse numero',
-  longa: () => `lista longa demais (${revareza.LIST_MAX_LENGTH} caracteres no maximo)`,
-  muitos: (p) => (p.list === 'pontos' ? `pontos demais (${revareza.OBJECT_MAX_POINTS} no maximo)`
-    : `arestas demais (${revareza.OBJECT_MAX_EDGES} no maximo)`),
-};
 
 const $ = (id) => document.getElementById(id);
 const form = $('definicao');
@@ -46,8 +24,12 @@ const output = {
 };
 const objectKind = $('objeto-tipo');
 
+// The library's texts with each {name} in them replaced by its value.
+const fill = (text, values) => text.replace(/\{(\w+)\}/g, (whole, name) => String(values[name] ?? whole));
+
 // A row of fields (x, y and z of a vector, or one number) after a letter
-// or word that names it, with a message beneath each field.
+// or word that names it, with a message beneath each field: axes are
+// [id's end, label].
 function fieldRow(container, prefix, name, axes) {
   const grid = document.createElement('div');
   grid.className = 'campos';
@@ -56,13 +38,13 @@ function fieldRow(container, prefix, name, axes) {
   sigla.textContent = name;
   sigla.setAttribute('aria-hidden', 'true');
   grid.append(sigla);
-  for (const axis of axes) {
-    const id = `${prefix}-${axis}`;
+  for (const [end, text] of axes) {
+    const id = `${prefix}-${end}`;
     const cell = document.createElement('span');
     cell.className = 'campo';
     const label = document.createElement('label');
     label.htmlFor = id;
-    label.textContent = axis;
+    label.textContent = text;
     const input = document.createElement('input');
     Object.assign(input, { id, type: 'text', name: id, inputMode: 'decimal' });
     const message = document.createElement('span');
@@ -74,20 +56,75 @@ function fieldRow(container, prefix, name, axes) {
   }
   container.append(grid);
 }
-for (const fieldset of form.querySelectorAll('fieldset.vetor')) {
-  fieldRow(fieldset, fieldset.dataset.nome, fieldset.dataset.sigla, AXES);
+
+// What the library describes and says, once it has loaded: {types,
+// objects} and its texts.
+let description = null;
+let texts = null;
+
+// The page's texts in their places (data-texto: the text, data-titulo: the
+// title, data-rotulo: aria-label; each the member's path in the texts,
+// such as steps.heading, taken off once placed: the plane's SVG file is
+// saved as the page shows it), the type's choice, a fieldset for every
+// vector with its question for legend (in the order of the types'
+// vectors), and the object's choice and fields.
+function build() {
+  const at = (path) => path.split('.').reduce((group, name) => group[name], texts);
+  for (const [attribute, put] of [['texto', (e, t) => { e.textContent = t; }], ['titulo', (e, t) => { e.title = t; }],
+    ['rotulo', (e, t) => e.setAttribute('aria-label', t)]]) {
+    for (const element of document.querySelectorAll(`[data-${attribute}]`)) {
+      put(element, at(element.dataset[attribute]));
+      element.removeAttribute(`data-${attribute}`);
+    }
+  }
+  document.title = `revareza: ${texts.subtitle}`;
+  description.types.forEach((t, i) => {
+    const label = document.createElement('label');
+    const radio = Object.assign(document.createElement('input'),
+      { type: 'radio', name: 'tipo', value: String(t.number) });
+    label.append(radio, ` [${t.number}] ${texts.form.type_names[i]}`);
+    $('campo-tipo').append(label);
+  });
+  const roles = new Map(description.types.flatMap((t) => t.roles.map((r) => [r.field, r])));
+  for (const name of vectorNames(description)) {
+    const fieldset = document.createElement('fieldset');
+    fieldset.className = 'vetor';
+    fieldset.dataset.nome = name;
+    fieldset.dataset.sigla = roles.get(name).letter;
+    const legend = document.createElement('legend');
+    legend.textContent = roles.get(name).question.trim();
+    fieldset.append(legend);
+    fieldRow(fieldset, name, roles.get(name).letter, AXES.map((axis) => [axis, axis]));
+    form.insertBefore(fieldset, form.querySelector('.atalhos'));
+  }
+  for (const element of document.querySelectorAll('[data-letra]')) {
+    element.textContent = roles.get(element.dataset.letra).letter;
+  }
+  for (const o of description.objects) {
+    objectKind.append(Object.assign(document.createElement('option'), { value: o.kind, textContent: o.name }));
+  }
+  fieldRow($('objeto-solido'), 'objeto-centro', texts.object.centre, AXES.map((axis) => [axis, axis]));
+  fieldRow($('objeto-solido'), 'objeto', '', [['tamanho', texts.object.size]]);
+  // Typing stops at the module's limits (a longer text set otherwise is refused).
+  for (const input of document.querySelectorAll('.campo input')) {
+    input.maxLength = revareza.FIELD_MAX_LENGTH;
+  }
+  for (const list of [$('objeto-pontos'), $('objeto-arestas')]) {
+    list.maxLength = revareza.LIST_MAX_LENGTH;
+  }
 }
-fieldRow($('objeto-solido'), 'objeto-centro', 'centro', AXES);
-fieldRow($('objeto-solido'), 'objeto', '', ['tamanho']);
 
 const fields = (name) => AXES.map((axis) => $(`${name}-${axis}`));
 const objectFields = () => [...fields('objeto-centro'), $('objeto-tamanho')];
 const type = () => form.elements.tipo.value;
-const order = () => ['ponto', 'origem', 'x', 'y', type() === '1' ? 'direcao' : 'centro'];
+const typeDescription = () => description.types.find((t) => String(t.number) === type());
+// The vectors of the type chosen, in its order.
+const order = () => typeDescription()?.roles.map((r) => r.field) ?? [];
+const letterOf = (name) => form.querySelector(`fieldset[data-nome="${name}"]`).dataset.sigla;
 
-function fill(definition) {
+function fillForm(definition) {
   form.elements.tipo.value = definition.tipo ?? '';
-  for (const name of VECTORS) {
+  for (const name of vectorNames(description)) {
     fields(name).forEach((input, i) => { input.value = definition.vectors[name][i]; });
   }
   const { object } = definition;
@@ -100,11 +137,11 @@ function fill(definition) {
 // The object as compute() takes it, or null.
 function objectOfForm() {
   const kind = objectKind.value;
-  if (SOLIDS.includes(kind)) {
+  if (isSolid(description, kind)) {
     const [x, y, z, size] = objectFields().map((input) => input.value);
     return { kind, centre: [x, y, z], size };
   }
-  if (kind === 'lista') {
+  if (kind !== '') {
     return { kind, points: $('objeto-pontos').value, edges: $('objeto-arestas').value };
   }
   return null;
@@ -126,12 +163,16 @@ function showFieldMessages(inputs, answers, refusedVector) {
   });
 }
 
+// How many numbers the address held, in the library's words.
+const counted = (text, count, values = {}) => fill(text,
+  { count, numbers: count === 1 ? texts.result.number : texts.result.numbers, ...values });
+
 // The address count's words, in place of the library's for the vector's
 // last field.
 function showAddressCounts() {
   for (const [name, count] of Object.entries(addressCounts)) {
-    const last = name === 'objeto-centro' ? $('objeto-centro-z') : fields(name)[2];
-    $(`${last.id}-mensagem`).textContent = `o endereco traz ${count} numero${count === 1 ? '' : 's'}, nao 3`;
+    const last = fields(name)[2];
+    $(`${last.id}-mensagem`).textContent = counted(texts.result.address_count, count);
     last.setAttribute('aria-invalid', '');
   }
 }
@@ -167,15 +208,14 @@ function showSteps(steps) {
   output.steps.replaceChildren(...steps.map((step) => {
     const item = document.createElement('li');
     const title = document.createElement('h3');
-    const perspective = step.name === 'translation' && steps.length === 6;
-    title.textContent = `${STEP_TITLES[perspective ? 'translation_centre' : step.name]} `;
+    title.textContent = `${step.title} `;
     const name = document.createElement('code');
     name.textContent = step.name;
     title.append(name);
     const parameters = document.createElement('p');
     parameters.className = 'parametros';
     parameters.textContent = step.parameters.map((p) => (p.degrees === undefined ? `${p.name} = ${p.value}`
-      : `${p.name} = ${p.value} rad = ${p.degrees} graus`)).join('; ');
+      : `${p.name} = ${p.value} ${texts.steps.radians} = ${p.degrees} ${texts.steps.degrees}`)).join('; ');
     const matrix = document.createElement('pre');
     matrix.textContent = step.matrix;
     matrix.dataset.colunas = step.columns;
@@ -186,18 +226,8 @@ function showSteps(steps) {
 
 function showObject(object) {
   const body = $('objeto-tabela').querySelector('tbody');
-  const message = $('objeto-mensagem');
-  message.textContent = '';
-  if (object?.problem) {
-    const p = object.problem;
-    message.textContent = p.reason === 'tamanho' ? ''
-      : `${p.list === 'pontos' ? 'Pontos' : 'Arestas'}${p.line ? `, linha ${p.line}` : ''}: ${LIST_PROBLEMS[p.reason](p)}`;
-  }
+  $('objeto-mensagem').textContent = object?.problem?.message ?? '';
   showFieldMessages(objectFields(), object?.fields);
-  if (object?.problem?.reason === 'tamanho') {
-    $('objeto-tamanho-mensagem').textContent = 'o tamanho deve ser maior que 0';
-    $('objeto-tamanho').setAttribute('aria-invalid', '');
-  }
   const rows = (object?.texts ?? []).map((text, i) => {
     const row = document.createElement('tr');
     for (const cell of [String(i + 1), text, object.results?.[i] ?? '']) {
@@ -210,21 +240,41 @@ function showObject(object) {
   body.replaceChildren(...rows);
 }
 
-function update() {
-  for (const fieldset of form.querySelectorAll('fieldset.vetor[data-tipo]')) {
-    fieldset.hidden = fieldset.dataset.tipo !== type();
+// The vectors shown: the type's, or with no type chosen those every type
+// has.
+const shownVectors = () => (typeDescription() ? order()
+  : vectorNames(description).filter((name) => description.types.every((t) => t.roles.some((r) => r.field === name))));
+
+// The vectors shown in the type's order, the others hidden; moved only
+// when the order changes, since a field moved loses the focus.
+function showVectors() {
+  const shown = shownVectors();
+  const vectors = [...form.querySelectorAll('fieldset.vetor')];
+  for (const fieldset of vectors) {
+    fieldset.hidden = !shown.includes(fieldset.dataset.nome);
   }
+  const placed = vectors.map((f) => f.dataset.nome).filter((name) => shown.includes(name));
+  if (placed.join() !== shown.join()) {
+    for (const name of shown) {
+      form.insertBefore(form.querySelector(`fieldset[data-nome="${name}"]`), form.querySelector('.atalhos'));
+    }
+  }
+}
+
+function update() {
+  showVectors();
   const kind = objectKind.value;
-  $('objeto-solido').hidden = !SOLIDS.includes(kind);
-  $('objeto-lista').hidden = kind !== 'lista';
+  const solid = isSolid(description, kind);
+  $('objeto-solido').hidden = !solid;
+  $('objeto-lista').hidden = solid || kind === '';
   $('objeto-tabela').hidden = kind === '';
-  const inputs = order().flatMap(fields);
+  const inputs = shownVectors().flatMap(fields);
   if (type() === '') {
     answer = null;
     showFieldMessages(inputs, []);
-    output.result.textContent = 'O endereco traz um tipo que nao e\' 1 nem 2: escolha um.';
+    output.result.textContent = texts.result.unknown_type;
     output.result.classList.add('erro');
-    stale('Escolha o tipo de revareza.');
+    stale(texts.result.choose_type);
     return;
   }
   try {
@@ -235,10 +285,10 @@ function update() {
   } catch (error) {
     // Never a result the library did not give for these fields.
     answer = null;
-    output.failure.textContent = `A biblioteca falhou (${error.message}); recarregue a pagina.`;
+    output.failure.textContent = fill(texts.result.library_failed, { error: error.message });
     output.failure.hidden = false;
     output.result.textContent = '';
-    stale('Sem resultado: a biblioteca falhou.');
+    stale(texts.result.no_result);
     return;
   }
   showFieldMessages(inputs, answer.fields, answer.refusedVector);
@@ -248,33 +298,32 @@ function update() {
   // address were not three is refused until edited: its fields do not say
   // what the address meant.
   const miscounted = order().filter((name) => name in addressCounts);
-  const centreMiscounted = SOLIDS.includes(kind) && 'objeto-centro' in addressCounts;
-  const texts = answer.fields.map((f) => f.text);
+  const centreMiscounted = solid && 'objeto-centro' in addressCounts;
+  const fieldTexts = answer.fields.map((f) => f.text);
   const objectTexts = answer.object?.fields?.map((f) => f.text) ?? [];
-  if (!texts.includes(null) && !objectTexts.includes(null) && miscounted.length === 0 && !centreMiscounted) {
-    const vectors = Object.fromEntries(order().map((name, i) => [name, texts.slice(3 * i, 3 * i + 3)]));
+  if (!fieldTexts.includes(null) && !objectTexts.includes(null) && miscounted.length === 0 && !centreMiscounted) {
+    const vectors = Object.fromEntries(order().map((name, i) => [name, fieldTexts.slice(3 * i, 3 * i + 3)]));
     const object = { ...objectOfForm(), kind };
-    if (SOLIDS.includes(kind)) {
+    if (solid) {
       object.centre = objectTexts.slice(0, 3);
       object.size = objectTexts[3];
     }
     window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }, addressPlaces,
-      window.location.pathname));
+      window.location.pathname, description));
   }
   const refusedObject = (answer.object && !answer.object.points) || centreMiscounted;
   if (miscounted.length > 0) {
     const name = miscounted[0];
-    const count = addressCounts[name];
-    const sigla = form.querySelector(`fieldset[data-nome=${name}]`).dataset.sigla;
-    output.result.textContent = `O endereco traz ${count} numero${count === 1 ? '' : 's'} para ${sigla}, nao 3.`;
+    output.result.textContent = counted(texts.result.address_vector_count, addressCounts[name],
+      { letter: letterOf(name) });
     output.result.classList.add('erro');
-    stale(`${output.result.textContent} Corrija o vetor marcado.`);
+    stale(`${output.result.textContent} ${texts.result.fix_vector}`);
     return;
   }
   if (answer.message !== undefined) {
     output.result.textContent = answer.message;
     output.result.classList.add('erro');
-    stale(`${output.result.textContent} Corrija o campo marcado.`);
+    stale(`${output.result.textContent} ${texts.result.fix_field}`);
     return;
   }
   document.body.classList.remove('recusada');
@@ -293,9 +342,9 @@ function update() {
   output.measures.textContent = answer.measures ? `x = ${answer.measures.x}   y = ${answer.measures.y}` : '';
   drawPlane(output.plane, {
     image: s.plane, objectImages: object?.plane, behind: object?.behind, edgeImages: object?.edgeImages,
-    title: `revareza: o plano visto de frente; ${answer.result}`,
+    title: fill(texts.drawing.plane_title, { result: answer.result }), words: texts.drawing, letters: s.letters,
   });
-  const reason = view ? view.show(s, object) : 'Este navegador nao desenha em 3D (WebGL).';
+  const reason = view ? view.show(s, object, texts.drawing) : texts.drawing.no_webgl;
   if (reason) {
     noDrawing(reason);
   } else {
@@ -306,11 +355,12 @@ function update() {
 // The buttons -------------------------------------------------------------
 
 $('ortogonal').addEventListener('click', () => {
-  if (!answer?.normal) {
+  if (!answer?.orthogonal) {
     return;
   }
-  form.elements.tipo.value = '1';
-  fields('direcao').forEach((input, i) => { input.value = answer.normal[i]; });
+  const { orthogonal } = answer;
+  form.elements.tipo.value = String(orthogonal.type);
+  fields(orthogonal.field).forEach((input, i) => { input.value = orthogonal.texts[i]; });
   update();
 });
 
@@ -345,15 +395,6 @@ $('baixar-plano').addEventListener('click', (event) => {
 
 // Start ---------------------------------------------------------------------
 
-// The definition and the object from the address, read again when only its
-// fragment changes (which loads no page).
-const readFromAddress = () => {
-  const read = readAddress(window.location, EXAMPLE);
-  addressCounts = read.counts;
-  addressPlaces = read.places;
-  fill(read);
-};
-readFromAddress();
 // The module compiles while the drawing gets its WebGL context.
 const loading = createRevareza();
 try {
@@ -366,20 +407,30 @@ window.revarezaDrawing = () => view?.drawing() ?? null;
 try {
   revareza = await loading;
 } catch (error) {
-  output.failure.textContent = `A biblioteca nao carregou (${error.message}).`;
-  output.failure.hidden = false;
+  const notice = $('aviso-carga');
+  notice.querySelector('span').textContent = error.message;
+  notice.hidden = false;
   throw error;
 }
-revareza.questions().forEach((question, i) => {
-  form.querySelector(`fieldset[data-nome=${VECTORS[i]}] legend`).textContent = question.trim();
-});
-// Typing stops at the module's limits (a longer text set otherwise is refused).
-for (const input of document.querySelectorAll('.campo input')) {
-  input.maxLength = revareza.FIELD_MAX_LENGTH;
-}
-for (const list of [$('objeto-pontos'), $('objeto-arestas')]) {
-  list.maxLength = revareza.LIST_MAX_LENGTH;
-}
+description = { types: revareza.types(), objects: revareza.objects() };
+texts = revareza.texts();
+build();
+
+// The definition and the object from the address over the example (and 0,
+// 0, 0 for any vector it does not give), read again when only its fragment
+// changes (which loads no page).
+const blank = {
+  tipo: '', vectors: Object.fromEntries(vectorNames(description).map((name) => [name, ['0', '0', '0']])),
+  object: { kind: '', centre: ['0', '0', '0'], size: '1', points: '', edges: '' },
+};
+const example = readAddress({ search: EXAMPLE, hash: '' }, blank, description);
+const readFromAddress = () => {
+  const read = readAddress(window.location, example, description);
+  addressCounts = read.counts;
+  addressPlaces = read.places;
+  fillForm(read);
+};
+readFromAddress();
 const edited = (event) => {
   // A vector edited is read from its fields again, the address forgotten.
   delete addressCounts[event.target.id.replace(/-[^-]+$/, '')];

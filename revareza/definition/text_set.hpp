@@ -48,6 +48,134 @@ struct ClassificationTexts {
     const char* names[PROJECTION_NAME_COUNT];
 };
 
+/// The web page's definition form: the type's legend and each type's name
+/// (after "[number] ", in the order of projection_type_at), and the
+/// shortcuts' labels with the hints their titles give.
+struct FormTexts {
+    const char* type_legend;
+    const char* type_names[PROJECTION_TYPE_COUNT];
+    const char* orthogonal;
+    const char* orthogonal_hint;
+    const char* recentre;
+    const char* recentre_hint;
+};
+
+/// The page's object: its heading, the choice of object, the solid's fields,
+/// the list's labels (the points' around their format, x y z), the table of
+/// its points, and why it is refused. The list's refusals read
+/// "{list}: {reason}", or "{list}, linha {line}: {reason}" (at_line); their
+/// limits stand in them as {limit}.
+struct ObjectTexts {
+    const char* heading;
+    const char* none;
+    const char* cube;
+    const char* tetrahedron;
+    const char* house;
+    const char* list;
+    const char* solid_legend;
+    const char* centre;
+    const char* size;
+    const char* points_before;
+    const char* points_after;
+    const char* edges_label;
+    const char* table;
+    const char* point_column;
+    const char* result_column;
+    const char* size_not_positive;
+    const char* points;
+    const char* edges;
+    const char* refusal;
+    const char* at_line;
+    const char* point_count;
+    const char* edge_count;
+    const char* no_such_point;
+    const char* too_long;
+    const char* too_many_points;
+    const char* too_many_edges;
+};
+
+/// The page's result line where it holds no result: a type that is none of
+/// the program's, a vector whose numbers in the address were not three
+/// ({count} numbers, {numbers} the word for them, {letter} the vector's),
+/// the library failing ({error}); and what is said over the drawing then.
+struct ResultTexts {
+    const char* heading;
+    const char* unknown_type;
+    const char* choose_type;
+    const char* address_count;
+    const char* address_vector_count;
+    const char* number;
+    const char* numbers;
+    const char* fix_vector;
+    const char* fix_field;
+    const char* library_failed;
+    const char* no_result;
+};
+
+/// The page's drawings: the 3D view's description, why nothing is drawn,
+/// the legend's words (its letters are the roles'), the plane seen face on
+/// (its description, its title before the result line, its legend of the
+/// rings) and its download.
+struct DrawingTexts {
+    const char* view_label;
+    const char* no_webgl;
+    const char* too_large;
+    const char* plane;
+    const char* projector;
+    const char* object;
+    const char* object_image;
+    const char* behind;
+    const char* plane_label;
+    const char* plane_title;
+    const char* behind_image;
+    const char* download;
+};
+
+/// The steps of the matrix: the heading, how they combine, each kind's
+/// title (a perspective's translation is by -C), and the words after a
+/// rotation's angle in radians and in degrees.
+struct StepTexts {
+    const char* heading;
+    const char* introduction;
+    const char* translation;
+    const char* translation_by_centre;
+    const char* rotation_y;
+    const char* rotation_z;
+    const char* rotation_x;
+    const char* shear;
+    const char* perspective;
+    const char* radians;
+    const char* degrees;
+};
+
+/// The matrix: its heading and the command that prints it, the copies'
+/// buttons (the one for WebGL with its hint) and the copied text's label.
+struct MatrixTexts {
+    const char* heading;
+    const char* command;
+    const char* copy;
+    const char* program;
+    const char* numpy;
+    const char* latex;
+    const char* columns;
+    const char* columns_hint;
+    const char* copied;
+};
+
+/// Every text of the web page, but the notices it shows before the library
+/// loads (opened as a file, the library not loading), which stay in its
+/// HTML. {name} stands for what the page or its binding puts in.
+struct PageTexts {
+    /// After the program's name, in the heading and the window's title.
+    const char* subtitle;
+    FormTexts form;
+    ObjectTexts object;
+    ResultTexts result;
+    DrawingTexts drawing;
+    StepTexts steps;
+    MatrixTexts matrix;
+};
+
 /// One language's texts.
 struct TextSet {
     /// The usage text of -h and --help, its lines ended by newlines.
@@ -96,6 +224,8 @@ struct TextSet {
     const char* unreadable_type;
     const char* read_failed;
     const char* write_failed;
+
+    PageTexts page;
 };
 
 /// The program's texts.

@@ -9,9 +9,13 @@
 // decimal, neighbours of rounding boundaries, random bit patterns. On the
 // generated ones, the steps' matrices multiplied in order are the matrix
 // as copied for WebGL, bit for bit, and so are its numpy and LaTeX
-// copies; a cube's points give the program's result lines; the images of
-// edges that cross the plane through the centre are rays. Then what no
-// call may do: abort, grow the heap or keep a handle, for 10,000 calls with
+// copies, each step has its kind's title and a rotation's degrees are its
+// radians times 180/pi. The page's description: each type's vectors in the
+// order the program asks for them, with its questions; the objects; every
+// text of the page; the vector blamed for a refusal, and a list's or a
+// size's refusal in the page's words. A cube's points give the program's
+// result lines; the images of edges that cross the plane through the
+// centre are rays. Then what no call may do: abort, grow the heap or keep a handle, for 10,000 calls with
 // the largest fields, lists at their limit, and calls it refuses.
 //   node module_test.mjs MODULE_LOADER GENERATE_DEFINITIONS PROGRAM
 import { execFileSync } from 'node:child_process';
@@ -185,12 +189,94 @@ answers.slice(0, generatedMatrices).forEach((answer, m) => {
   }
   multiplied += 1;
   const product = answer.steps.map((step) => columns(step.columns)).reduce((t, s) => times(s, t));
-  const copied = columns(answer.copies.colunas);
+  const copied = columns(answer.copies.columns);
   check(same(product, copied), `matrix ${m + 1}: steps ${product}, copied ${copied}`);
   check(same(numbers(answer.copies.numpy), rowMajor(copied)), `matrix ${m + 1}: numpy ${answer.copies.numpy}`);
   check(same(numbers(answer.copies.latex), rowMajor(copied)),
     `matrix ${m + 1}: LaTeX ${answer.copies.latex}`);
 });
+
+// Each step's title is the set's for its kind (a perspective's
+// translation is by -C), and each rotation's angle in degrees is its
+// radians times 180/pi.
+const stepTexts = revareza.texts().steps;
+answers.slice(0, generatedMatrices).forEach((answer, m) => {
+  const perspective = computed[m][0] === '2';
+  for (const step of answer.steps ?? []) {
+    check(step.title === stepTexts[step.name === 'translation' && perspective ? 'translation_by_centre' : step.name],
+      `matrix ${m + 1}: the title of ${step.name} ${step.title}`);
+    for (const p of step.parameters.filter((q) => q.degrees !== undefined)) {
+      const radians = Number(p.value);
+      check(Math.abs(Number(p.degrees) - radians * (180 / Math.PI)) <= 1e-15 * Math.abs(radians * (180 / Math.PI)),
+        `matrix ${m + 1}: ${step.name} of ${p.value} rad is ${p.degrees} degrees`);
+    }
+  }
+});
+
+// The page's description: each type's vectors in the order the program
+// asks for them, with its questions, a direction echoed after its own; the
+// objects compute() takes; every text of the page's set, none empty.
+const FIELD_ANSWERS = { ponto: '1 2 10', origem: '0 0 5', x: '1 0 0', y: '0 1 0', direcao: '0 0 1', centro: '0 0 0' };
+const types = revareza.types();
+check(types.map((t) => `${t.number}: ${t.roles.map((r) => `${r.field} ${r.letter} ${r.kind}`).join(', ')}`).join('; ')
+  === '1: ponto P point, origem O point, x X direction, y Y direction, direcao D direction; '
+  + '2: ponto P point, origem O point, x X direction, y Y direction, centro C point', `types(): ${JSON.stringify(types)}`);
+for (const t of types) {
+  const asked = execFileSync(program, [], { input: `${t.number}\n${t.roles.map((r) => FIELD_ANSWERS[r.field]).join('\n')}\n0\n`,
+    encoding: 'utf8' });
+  // What follows the menu's answer, each question and the echo after it.
+  let rest = asked.slice(asked.indexOf(t.roles[0].question));
+  for (const role of t.roles) {
+    const echoed = rest.startsWith(role.question) && rest.slice(role.question.length).startsWith('Usando o vetor');
+    check(rest.startsWith(role.question) && echoed === (role.kind === 'direction'),
+      `type ${t.number}: ${role.field} asked ${JSON.stringify(role.question)} in ${JSON.stringify(asked)}`);
+    rest = rest.slice(role.question.length);
+    rest = echoed ? rest.slice(rest.indexOf('\n') + 1) : rest;
+  }
+}
+const example = ['1', '2', '10', '0', '0', '5', '1', '0', '0', '0', '1', '0', '0', '0', '0'];
+for (const o of revareza.objects()) {
+  const placed = revareza.compute(2, example, o.solid ? { kind: o.kind, centre: ['0', '0', '8'], size: '2' }
+    : { kind: o.kind, points: '0 0 8\n1 1 8', edges: '1 2' });
+  check(placed.object?.points?.length > 1 && o.name !== '', `the object ${o.kind}: ${JSON.stringify(placed.object)}`);
+}
+const texts = [];
+const gather = (value) => (typeof value === 'string' ? texts.push(value) : Object.values(value).forEach(gather));
+gather(revareza.texts());
+check(texts.length === revareza.PAGE_TEXT_COUNT && texts.every((t) => t !== ''),
+  `texts(): ${texts.length} texts, not ${revareza.PAGE_TEXT_COUNT}, or one empty`);
+
+// Refusals: the vector blamed, by its place in the type's order, and why
+// a list or a size is refused, in the page's words.
+const REFUSALS = [
+  [1, 0, ['x', '2', '3', '0', '0', '0', '1', '0', '0', '0', '1', '0', '0', '0', '1']],
+  [1, 3, ['1', '2', '3', '0', '0', '0', '1', '0', '0', '2', '0', '0', '0', '0', '1']],
+  [1, 4, ['1', '2', '3', '0', '0', '0', '1', '0', '0', '0', '1', '0', '1', '1', '0']],
+  [2, 4, ['1', '2', '10', '0', '0', '5', '1', '0', '0', '0', '1', '0', '3', '3', '5']],
+];
+for (const [type, vector, fields] of REFUSALS) {
+  const answer = revareza.compute(type, fields, null);
+  check(answer.message !== undefined && answer.refusedVector === vector, `type ${type}, ${fields}: ${answer.message}, `
+    + `vector ${answer.refusedVector}, not ${vector}`);
+}
+const lines = (count, line) => Array.from({ length: count }, () => line).join('\n');
+const LIST_REFUSALS = [
+  ['1 2 3\n4 5', '', 'Pontos, linha 2: esperava 3 numeros (x y z)'],
+  ['1 x 3', '', "Pontos, linha 1: nao e' um numero"],
+  ['1 2 3', '1', 'Arestas, linha 1: esperava 2 numeros de ponto'],
+  ['1 2 3', '1 2', 'Arestas, linha 1: nao ha ponto com esse numero'],
+  [lines(1001, '1 2 3'), '', 'Pontos, linha 1001: pontos demais (1000 no maximo)'],
+  ['1 2 3', lines(5001, '1 1'), 'Arestas, linha 5001: arestas demais (5000 no maximo)'],
+  ['1 2 3', ' '.repeat(100001), 'Arestas: lista longa demais (100000 caracteres no maximo)'],
+];
+for (const [points, edges, message] of LIST_REFUSALS) {
+  const { problem } = revareza.compute(2, example, { kind: 'lista', points, edges }).object;
+  check(problem?.message === message && problem.list === (message.startsWith('Pontos') ? 'points' : 'edges'),
+    `the list ${points.slice(0, 20)} / ${edges.slice(0, 20)}: ${JSON.stringify(problem)}, not ${message}`);
+}
+const flat = revareza.compute(2, example, { kind: 'cubo', centre: ['0', '0', '8'], size: '-0' }).object;
+check(flat.fields[3].message === 'o tamanho deve ser maior que 0' && flat.problem === null && !flat.points,
+  `a size of -0: ${JSON.stringify(flat)}`);
 
 // A cube on 200 of the definitions, each with its centre at the next one's
 // origin: its points' result lines are the program's, in interactive mode.
@@ -259,7 +345,7 @@ const huge = 'x'.repeat(4 << 20);
 const calls = [
   [2, largest, { kind: 'casa', centre: largest.slice(0, 3), size: longNumber(2) }],
   [1, [...largest.slice(0, 14), huge], { kind: 'lista', points: huge, edges: '' }],
-  [3, largest, null], [1, largest.slice(1), null], [1, [...largest.slice(1), 7], null], ['1', largest, null],
+  [3, largest, null], [1.5, largest, null], [1, largest.slice(1), null], [1, [...largest.slice(1), 7], null], ['1', largest, null],
   [1, largest, { kind: 'esfera' }], [1, largest, { kind: 'cubo', centre: ['1', '2'], size: '1' }],
   [1, largest, { kind: 'lista', points: 5, edges: '' }],
 ];
@@ -269,7 +355,8 @@ const first = revareza.compute(...calls[0]);
 check(first.result !== undefined && first.object.points.length === 10, `the largest fields: ${first.result ?? first.message}`);
 const tooLong = revareza.compute(...calls[1]);
 check(tooLong.fields[14].message === 'mais de 1000 caracteres' && tooLong.fields[14].text === null
-  && tooLong.object.problem.reason === 'longa', `a 4 MB field and list: ${JSON.stringify(tooLong.fields[14])}`);
+  && tooLong.object.problem.list === 'points' && tooLong.object.problem.line === 0,
+`a 4 MB field and list: ${JSON.stringify(tooLong.fields[14])} ${JSON.stringify(tooLong.object.problem)}`);
 const listAnswer = revareza.compute(1, largest, list);
 check(listAnswer.object.points?.length === 1000 && listAnswer.object.edges.length === 999, 'a list at its limit');
 const heap = revareza.memoryInUse();

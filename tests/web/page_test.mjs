@@ -17,15 +17,26 @@
 // the address refused, an object of 1,000 points in an address every
 // server takes, a cube of size 1e300 or 1e-300 with nothing drawn at NaN.
 // Saves the screenshots the README shows.
-//   node page_test.mjs SITE_DIR WEB_SOURCE_DIR CHROMIUM PYTHON GENERATE_DEFINITIONS PROGRAM SCREENSHOT_DIR
+// The page is built from the library's description: each type's vectors
+// in its order, with its questions, and the steps' titles and the rest of
+// its words from its texts; the fields marked for a refusal are the
+// vector's the library blames; a rotation's degrees are its radians times
+// 180/pi.
+//   node page_test.mjs SITE_DIR WEB_SOURCE_DIR CHROMIUM PYTHON GENERATE_DEFINITIONS PROGRAM SCREENSHOT_DIR MODULE_LOADER
 import { execFileSync, spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 
-const [site, webSource, chromium, python, generator, program, screenshots] = process.argv.slice(2);
+const [site, webSource, chromium, python, generator, program, screenshots, loader] = process.argv.slice(2);
 const puppeteer = createRequire(path.resolve(webSource, 'package.json'))('puppeteer-core');
+// The library as the page loads it, for what it describes and says.
+const { default: createRevareza } = await import(pathToFileURL(loader));
+const library = await createRevareza({ wasmBinary: fs.readFileSync(loader.replace(/\.mjs$/, '.wasm')) });
+const texts = library.texts();
+const described = library.types();
 
 const failures = [];
 const check = (ok, what) => {
@@ -259,10 +270,35 @@ try {
     return sum;
   }));
   const product = steps.reduce((t, s) => times(s, t));
-  const webgl = JSON.parse(await copied('colunas'));
+  const webgl = JSON.parse(await copied('columns'));
   check(steps.length === 6 && product.every((v, i) => Object.is(v, webgl[i])), `the steps' product ${product}, #matriz ${webgl}`);
-  check(await copied('programa') === now.matrix && /^np\.array\(\[\[/.test(await copied('numpy'))
+  check(await copied('program') === now.matrix && /^np\.array\(\[\[/.test(await copied('numpy'))
     && /^\\begin\{pmatrix\}/.test(await copied('latex')), 'the copies');
+
+  // The form as the library describes it: each type's vectors shown in its
+  // order, each with its question; the steps' titles, for the perspective
+  // of the example and a parallel projection, and the page's other words
+  // are the library's.
+  const form = () => page.evaluate(() => ({
+    vectors: [...document.querySelectorAll('#definicao fieldset.vetor:not([hidden])')].map((f) => [f.dataset.nome,
+      f.querySelector('legend').textContent]),
+    types: [...document.querySelectorAll('input[name=tipo]')].map((r) => [r.value, r.parentElement.textContent]),
+    titles: [...document.querySelectorAll('#passos h3')].map((h) => [h.firstChild.textContent, h.querySelector('code').textContent]),
+    words: [document.title, document.querySelector('#passos-secao h2').textContent,
+      [...document.querySelectorAll('#objeto-tipo option')].map((o) => o.textContent).join(', ')],
+  }));
+  for (const t of [...described].reverse()) {
+    await page.click(`input[name=tipo][value="${t.number}"]`);
+    const built = await form();
+    check(JSON.stringify(built.vectors) === JSON.stringify(t.roles.map((r) => [r.field, r.question.trim()]))
+      && JSON.stringify(built.types) === JSON.stringify(described.map((u, i) => [String(u.number), ` [${u.number}] ${texts.form.type_names[i]}`])),
+    `type ${t.number}: the form ${JSON.stringify(built)}`);
+    const titles = built.titles.map(([title, name]) => [title, texts.steps[name === 'translation' && t.number === 2
+      ? 'translation_by_centre' : name]]);
+    check(titles.length >= 5 && titles.every(([shown, set]) => shown === `${set} `), `type ${t.number}: the steps' titles ${JSON.stringify(titles)}`);
+    check(JSON.stringify(built.words) === JSON.stringify([`revareza: ${texts.subtitle}`, texts.steps.heading,
+      [texts.object.none, ...library.objects().map((o) => o.name)].join(', ')]), `the page's words: ${built.words}`);
+  }
 
   // Definitions in the address, against the program.
   const matrices = programMatrices(cases);
@@ -391,6 +427,28 @@ try {
   const dialogue = run([], `1\n${typed.ponto.join(' ')}\n0 0 5\n1 0 0\n2 0 0\n0 1 0\n0 0 1\n0\n`);
   check(/paralelo/.test(now.result) && dialogue.includes(`${now.result}\n`) && now.reason.includes(now.result)
     && !/nan/i.test(now.body) && JSON.stringify(await layout()) === steady, `Y parallel to X: ${now.result}, ${now.reason}`);
+
+  // The fields marked for a refusal of the whole vector are the vector's
+  // the library blames: the centre, the fifth vector of a perspective; D;
+  // Y.
+  const onZ5 = 'origem=0,0,5&x=1,0,0&y=0,1,0';
+  for (const [link, vector] of [[`?tipo=2&ponto=1,2,10&${onZ5}&centro=3,3,5`, 'centro'],
+    [`?tipo=1&ponto=1,2,10&${onZ5}&direcao=1,1,0`, 'direcao'], ['?tipo=1&ponto=1,2,10&origem=0,0,5&x=1,0,0&y=2,0,0', 'y']]) {
+    await open(origin + link);
+    now = await shown();
+    check(now.matrix === '' && now.invalid.join() === ['x', 'y', 'z'].map((axis) => `${vector}-${axis}`).join(),
+      `${link}: ${now.result}, marked ${now.invalid}`);
+  }
+
+  // A rotation's angle, in radians and in degrees: degrees are radians
+  // times 180/pi.
+  await open(`${origin}/?tipo=1&ponto=1,2,3&origem=0,0,0&x=1,2,2&y=0,1,3&direcao=1,1,4`);
+  const angles = await page.$$eval('#passos .parametros', (ps) => ps.map((p) => p.textContent));
+  const rotations = angles.map((text) => new RegExp(`^angle = (\\S+) ${texts.steps.radians} = (\\S+) ${texts.steps.degrees}$`)
+    .exec(text)).filter((m) => m);
+  check(rotations.length === 3 && rotations.some(([, radians]) => Number(radians) !== 0) && rotations.every(([, radians, degrees]) =>
+    Math.abs(Number(degrees) - Number(radians) * (180 / Math.PI)) <= 1e-15 * Math.abs(Number(degrees))),
+  `the rotations' angles: ${JSON.stringify(angles)}`);
 
   // A 4 MB field: the same page as a one-character refusal in its place,
   // but for its own message; and the page computes on after it.

@@ -10,10 +10,11 @@
 // page writes reads back to the same fields, each part where it was read,
 // and the object (or the whole) in the fragment where the query would make
 // a request line too long.
+//
+// Which types, vectors and objects there are is the library's: each call
+// takes its description, {types: [{number, roles: [{field}]}], objects:
+// [{kind, solid}]}, as the binding's types() and objects() give it.
 
-export const VECTORS = ['ponto', 'origem', 'x', 'y', 'direcao', 'centro'];
-export const SOLIDS = ['cubo', 'tetraedro', 'casa'];
-const DEFINITION_KEYS = ['tipo', ...VECTORS];
 const OBJECT_KEYS = ['objeto', 'objeto-centro', 'objeto-tamanho', 'pontos', 'arestas'];
 // The longest request line many servers take (nginx's and Apache's
 // default, 8 KB), its line end included.
@@ -29,12 +30,22 @@ function vectorOf(value) {
   return { fields, count: parts.length };
 }
 
+// Every vector's field name, each once, in the types' order.
+export const vectorNames = (description) => [...new Set(description.types.flatMap((t) => t.roles.map((r) => r.field)))];
+
+// Whether an object's kind is a solid's.
+export const isSolid = (description, kind) => description.objects.some((o) => o.solid && o.kind === kind);
+
+const listKind = (description) => description.objects.find((o) => !o.solid).kind;
+
 // What the address (location's search and hash) holds over the defaults:
-// {tipo (or null for another value than 1 or 2), vectors: {name: [3
+// {tipo (or null for a value that is no type's number), vectors: {name: [3
 // texts]}, counts: {name: how many numbers, where not 3}, object: {kind,
 // centre, size, points, edges}, places: {definition, object: 'query' or
 // 'fragment', where each was read}}. A key in both takes the fragment's.
-export function readAddress({ search, hash }, defaults) {
+export function readAddress({ search, hash }, defaults, description) {
+  const vectors = vectorNames(description);
+  const definitionKeys = ['tipo', ...vectors];
   const query = new URLSearchParams(search);
   const fragment = new URLSearchParams(hash.replace(/^#/, ''));
   // Each key's first value, as URLSearchParams.get gives it.
@@ -47,14 +58,14 @@ export function readAddress({ search, hash }, defaults) {
   const read = structuredClone(defaults);
   read.counts = {};
   read.places = {
-    definition: DEFINITION_KEYS.some((key) => fragment.has(key)) ? 'fragment' : 'query',
+    definition: definitionKeys.some((key) => fragment.has(key)) ? 'fragment' : 'query',
     object: OBJECT_KEYS.some((key) => fragment.has(key)) ? 'fragment' : 'query',
   };
   if (params.has('tipo')) {
     const tipo = params.get('tipo');
-    read.tipo = tipo === '1' || tipo === '2' ? tipo : null;
+    read.tipo = description.types.some((t) => String(t.number) === tipo) ? tipo : null;
   }
-  for (const name of VECTORS) {
+  for (const name of vectors) {
     if (params.has(name)) {
       const { fields, count } = vectorOf(params.get(name));
       read.vectors[name] = fields;
@@ -64,7 +75,7 @@ export function readAddress({ search, hash }, defaults) {
     }
   }
   const kind = params.get('objeto');
-  if (SOLIDS.includes(kind) || kind === 'lista') {
+  if (description.objects.some((o) => o.kind === kind)) {
     read.object.kind = kind;
   }
   if (params.has('objeto-centro')) {
@@ -87,23 +98,23 @@ export function readAddress({ search, hash }, defaults) {
 const encoded = (text) => encodeURIComponent(text).replaceAll('%20', '+');
 
 // The address, from the path on, for a definition: {tipo, vectors: {name:
-// [3 texts]}, object: {kind, centre, size, points, edges}}, each part where
-// places puts it ('query' or 'fragment'), unless the request line for the
-// path and the query would pass REQUEST_LINE_MAX: then the object goes to
-// the fragment, and if that is not enough, the definition too. Texts of
-// vectors hold no comma (the library writes a decimal comma as a point).
-export function addressOf({ tipo, vectors, object }, places, path) {
-  const last = tipo === '1' ? 'direcao' : 'centro';
+// [3 texts]} (the type's vectors, in its order), object: {kind, centre,
+// size, points, edges}}, each part where places puts it ('query' or
+// 'fragment'), unless the request line for the path and the query would
+// pass REQUEST_LINE_MAX: then the object goes to the fragment, and if that
+// is not enough, the definition too. Texts of vectors hold no comma (the
+// library writes a decimal comma as a point).
+export function addressOf({ tipo, vectors, object }, places, path, description) {
   const definition = [`tipo=${tipo}`];
-  for (const name of ['ponto', 'origem', 'x', 'y', last]) {
-    definition.push(`${name}=${vectors[name].map(encoded).join(',')}`);
+  for (const [name, texts] of Object.entries(vectors)) {
+    definition.push(`${name}=${texts.map(encoded).join(',')}`);
   }
   const objectPairs = [];
-  if (SOLIDS.includes(object.kind)) {
+  if (isSolid(description, object.kind)) {
     objectPairs.push(`objeto=${object.kind}`, `objeto-centro=${object.centre.map(encoded).join(',')}`,
       `objeto-tamanho=${encoded(object.size)}`);
-  } else if (object.kind === 'lista') {
-    objectPairs.push('objeto=lista', `pontos=${encoded(object.points)}`, `arestas=${encoded(object.edges)}`);
+  } else if (object.kind === listKind(description)) {
+    objectPairs.push(`objeto=${object.kind}`, `pontos=${encoded(object.points)}`, `arestas=${encoded(object.edges)}`);
   }
   const fits = (query) => `GET ${path}?${query.join('&')} HTTP/1.1\r\n`.length <= REQUEST_LINE_MAX;
   let inFragment = [places.definition === 'fragment', places.object === 'fragment'];

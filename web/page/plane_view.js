@@ -56,10 +56,12 @@ export function emptyPlane(svg, reason) {
 
 // image: [u, v] of P' or null; objectImages: [[u, v] or null]; behind:
 // [whether each point is behind the centre]; edgeImages: the library's
-// parts of each edge's image; title: what the file says it shows.
-export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImages = [], title }) {
+// parts of each edge's image; title: what the file says it shows; words:
+// the library's (too_large, behind_image); letters: the vectors' (point,
+// origin, x, y).
+export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImages = [], title, words, letters }) {
   if (!finite([image, objectImages, edgeImages])) {
-    emptyPlane(svg, 'Nada a desenhar: os numeros passam do que o desenho alcanca.');
+    emptyPlane(svg, words.too_large);
     return;
   }
   const onPlane = [[0, 0]];
@@ -96,9 +98,9 @@ export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImag
     element('path', { d: `M${o[0]},8 l-5,10 h10 z`, fill: COLOURS.axes }),
   );
   const labels = [
-    { text: 'O', at: o, colour: COLOURS.origin, weight: 'bold' },
-    { text: 'X', at: [WIDTH - 14, o[1]], colour: COLOURS.axes, weight: 'bold' },
-    { text: 'Y', at: [o[0], 14], colour: COLOURS.axes, weight: 'bold' },
+    { text: letters.origin, at: o, colour: COLOURS.origin, weight: 'bold' },
+    { text: letters.x, at: [WIDTH - 14, o[1]], colour: COLOURS.axes, weight: 'bold' },
+    { text: letters.y, at: [o[0], 14], colour: COLOURS.axes, weight: 'bold' },
   ];
   const marks = [{ x: o[0], y: o[1] }];
 
@@ -118,7 +120,7 @@ export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImag
     svg.append(
       element('circle', { cx: 14, cy: HEIGHT - 14, r: 3.5, fill: 'none', stroke: COLOURS.object, 'stroke-width': 1.5 }),
       element('text', { x: 24, y: HEIGHT - 9, fill: COLOURS.object, 'font-size': FONT - 3 },
-        'imagem de um ponto atras do centro'),
+        words.behind_image),
     );
   }
 
@@ -135,7 +137,7 @@ export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImag
       element('circle', { cx: p[0], cy: p[1], r: 5, fill: COLOURS.image }),
     );
     labels.push(
-      { text: "P'", at: p, colour: COLOURS.image, weight: 'bold' },
+      { text: `${letters.point}'`, at: p, colour: COLOURS.image, weight: 'bold' },
       { text: 'x', at: [(o[0] + xFoot[0]) / 2, o[1]], colour: COLOURS.measure, style: 'italic' },
       { text: 'y', at: [o[0], (o[1] + yFoot[1]) / 2], colour: COLOURS.measure, style: 'italic' },
     );

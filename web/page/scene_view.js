@@ -187,9 +187,10 @@ export class SceneView {
     this.labels.push({ span, at: new Vector3(...at) });
   }
 
-  // Draws the library's scene (world coordinates) and the object's points
-  // and images; returns why they cannot be drawn, or ''.
-  show(scene, object) {
+  // Draws the library's scene (world coordinates, the vectors' letters)
+  // and the object's points and images; returns why they cannot be drawn
+  // (words: the library's, too_large), or ''.
+  show(scene, object, words) {
     this.clearDrawing();
     const world = [scene.origin, scene.point];
     for (const p of [scene.image, scene.centre]) {
@@ -201,7 +202,7 @@ export class SceneView {
     const objectImages = object?.images ?? [];
     world.push(...objectPoints, ...objectImages.filter((p) => p));
     if (!finite(world) || !finite(scene) || !finite(object?.edgeImages ?? [])) {
-      return 'Nada a desenhar: os numeros passam do que o desenho alcanca.';
+      return words.too_large;
     }
     const fit = fitting(world);
     const n = fit.map;
@@ -241,8 +242,8 @@ export class SceneView {
         [tip, add(back, times(across, -reach * 0.08))]], colour);
       this.label(name, tip, colour);
     };
-    axis(x, y, COLOURS.xAxis, 'X');
-    axis(y, x, COLOURS.yAxis, 'Y');
+    axis(x, y, COLOURS.xAxis, scene.letters.x);
+    axis(y, x, COLOURS.yAxis, scene.letters.y);
 
     // The projector: through P and P' along D, or from C through P to P'.
     const along = (from, to, ends) => {
@@ -283,17 +284,18 @@ export class SceneView {
       this.dots('imagens-atras', ofSide(images, true), COLOURS.objectImage, 9, true);
     }
 
-    this.dots('O', [o], COLOURS.origin, 8);
-    this.label('O', o, COLOURS.origin);
-    this.dots('P', [p], COLOURS.point, 11);
-    this.label('P', p, COLOURS.point);
+    const { letters } = scene;
+    this.dots(letters.origin, [o], COLOURS.origin, 8);
+    this.label(letters.origin, o, COLOURS.origin);
+    this.dots(letters.point, [p], COLOURS.point, 11);
+    this.label(letters.point, p, COLOURS.point);
     if (image) {
-      this.dots("P'", [image], COLOURS.image, 11);
-      this.label("P'", image, COLOURS.image);
+      this.dots(`${letters.point}'`, [image], COLOURS.image, 11);
+      this.label(`${letters.point}'`, image, COLOURS.image);
     }
     if (centre) {
-      this.dots('C', [centre], COLOURS.centre, 11);
-      this.label('C', centre, COLOURS.centre);
+      this.dots(letters.centre, [centre], COLOURS.centre, 11);
+      this.label(letters.centre, centre, COLOURS.centre);
     }
     if (!this.framed) {
       this.frame(shown.concat(corners), sub(p, o), x, y, scene.normal);

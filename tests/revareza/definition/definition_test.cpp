@@ -3,6 +3,7 @@
 #include <revareza/definition/messages.hpp>
 #include <revareza/definition/projection_types.hpp>
 #include <revareza/definition/text_fields.hpp>
+#include <revareza/definition/text_set.hpp>
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/perspective_projection.hpp>
 
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -384,6 +386,39 @@ TEST(Definition, MatrixForms)
     EXPECT_EQ(matrix_text(m, MatrixForm::COLUMN_MAJOR),
               "[0.10000000000000001, 0, 0, 0.5, -0, 1, 0, 0, 9.9999999999999995e-08, 0, 1, 0.20000000000000001, "
               "1.0000000000000001e+300, 0, 0, 1]");
+}
+
+// The page's texts, in both languages: PageTexts holds texts alone (the web
+// binding counts them), none left out of a set nor empty, and each names
+// the same {name}s in English as in Portuguese, which the page and its
+// binding fill in.
+TEST(Definition, PageTextsOfOneShapeInBothLanguages)
+{
+    constexpr std::size_t COUNT = sizeof(PageTexts) / sizeof(const char*);
+    static_assert(COUNT * sizeof(const char*) == sizeof(PageTexts), "texts alone");
+    const auto texts_of = [](const TextSet& set, const char* (&texts)[COUNT]) {
+        std::memcpy(texts, &set.page, sizeof texts);
+    };
+    const auto names_in = [](const char* text) {
+        std::multiset<std::string> names;
+        const std::string s(text);
+        const std::regex name("\\{\\w+\\}");
+        for (auto i = std::sregex_iterator(s.begin(), s.end(), name); i != std::sregex_iterator(); ++i) {
+            names.insert(i->str());
+        }
+        return names;
+    };
+    const char* portuguese[COUNT];
+    const char* english[COUNT];
+    texts_of(portuguese_texts(), portuguese);
+    texts_of(english_texts(), english);
+    for (std::size_t i = 0; i < COUNT; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(portuguese[i] != nullptr && english[i] != nullptr);
+        EXPECT_STRNE(portuguese[i], "");
+        EXPECT_STRNE(english[i], "");
+        EXPECT_EQ(names_in(portuguese[i]), names_in(english[i])) << portuguese[i] << " / " << english[i];
+    }
 }
 
 } // namespace
