@@ -22,9 +22,9 @@ packages=(
   python3-dask                     # python.dask_blocks
   python3-distributed              # python.dask_cluster
   mypy                             # python.typing
-  # pip install . in a venv with no package index (install.pip_venv): venv
-  # with ensurepip, and the build backend
-  python3-venv python3-setuptools
+  # The README's pip install in a venv with no package index
+  # (install.pip_venv): venv with ensurepip (pip, setuptools), and wheel
+  python3-venv python3-setuptools python3-wheel
   # make package
   dpkg-dev lintian
   # make test-x86-32
