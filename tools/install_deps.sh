@@ -19,7 +19,7 @@ packages=(
   # The Python module and its tests (python.*)
   pybind11-dev python3-dev python3-numpy python3-pytest
   python3-matplotlib               # python.example_cube_figure
-  python3-dask                     # python.dask_blocks
+  python3-dask python3-zarr        # python.dask_blocks
   python3-distributed              # python.dask_cluster
   mypy                             # python.typing
   # The README's pip install in a venv with no package index
