@@ -24,7 +24,8 @@ for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.
             include/revareza/projection/orthogonal_y.hpp \
             include/revareza/projection/parallel_projection.hpp \
             include/revareza/projection/perspective_projection.hpp \
-            include/revareza/projection/projection_steps.hpp include/revareza/text/number_input.hpp \
+            include/revareza/projection/projection_steps.hpp include/revareza/projection/tolerances.hpp \
+            include/revareza/text/number_input.hpp \
             include/revareza/text/number_output.hpp \
             include/revareza/definition/definition.hpp include/revareza/definition/messages.hpp \
             include/revareza/definition/text_fields.hpp include/revareza/definition/matrix_forms.hpp \
@@ -33,7 +34,7 @@ for file in bin/revareza share/man/man1/revareza.1.gz include/revareza/revareza.
 done
 ls "$prefix"/lib*/librevareza_{geometry,projection,text,definition}.a > /dev/null
 # Only the library's public headers: the internal ones stay in the tree.
-[ "$(find "$prefix/include" -type f | wc -l)" = 15 ] || { find "$prefix/include" -type f; exit 1; }
+[ "$(find "$prefix/include" -type f | wc -l)" = 16 ] || { find "$prefix/include" -type f; exit 1; }
 
 expected='   1.00000    0.00000    0.00000    0.00000 
    0.00000    1.00000    0.00000    0.00000 
