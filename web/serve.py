@@ -47,10 +47,10 @@ def content_type(path):
 
 
 def resolve(root, target):
-    """What a request's target (path and query) names under root, the real
-    path of the directory served: (200, the file's real path), (301, the
-    same path with a slash) for a directory named without one, or a 4xx
-    status and None."""
+    """What a request's target (its path and query) names under root, the
+    real path of the directory served: (200, the file's real path), (301,
+    the target with a slash after its path) for a directory named without
+    one, or (a 4xx status, None)."""
     if len(target) > MAX_TARGET_BYTES:
         return 414, None
     path, question, query = target.partition("?")
@@ -122,7 +122,7 @@ class Server:
                     return  # the client went before its request was whole
                 await self.respond(writer, head)
             await self.linger(reader, writer)
-        except (ConnectionError, asyncio.TimeoutError):
+        except (OSError, asyncio.TimeoutError):  # the client gone or too slow, a file unreadable
             writer.transport.abort()
         finally:
             self.connections -= 1
@@ -233,8 +233,8 @@ class Server:
 
 
 def open_files_allowed():
-    """Raises this process's limit of open files to its hard limit, and
-    returns the limit."""
+    """Raises this process's limit of open files to what MAX_CONNECTIONS
+    needs, within its hard limit, and returns the limit."""
     soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
     wanted = MAX_CONNECTIONS + 64 if hard == resource.RLIM_INFINITY else min(hard, MAX_CONNECTIONS + 64)
     if soft != resource.RLIM_INFINITY and soft < wanted:
@@ -248,11 +248,12 @@ async def serve(listener, root):
     limit = open_files_allowed()
     server = Server(root, max(1, min(MAX_CONNECTIONS, limit - 64)))
     async with await asyncio.start_server(server.connection, sock=listener, limit=MAX_HEAD_BYTES,
-                                                backlog=socket.SOMAXCONN) as listening:
+                                          backlog=socket.SOMAXCONN) as listening:
         await listening.serve_forever()
 
 
 def main():
+    """serve.py PORT DIRECTORY: the exit status."""
     port, directory = int(sys.argv[1]), sys.argv[2]
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     try:
