@@ -93,10 +93,14 @@ $(WEB_BUILD)/CMakeCache.txt: web/node_modules/.package-lock.json
 web: $(WEB_BUILD)/CMakeCache.txt
 	$(EMSCRIPTEN_ENV) cmake --build --preset web -j $(JOBS)
 
-# The page on this machine only: make serve PORT=8080 for another port. A
-# port in use is said in one line, and make fails.
+# The page on this machine only: make serve PORT=8080 for another port. The
+# page is built as make web builds it, saying so in one line when there is
+# work to do (the messages go to build/wasm/make-serve.log, shown if a step
+# fails), then the address is said. A port in use is said in one line, and
+# make fails.
 PORT ?= 8000
-serve: web
+serve:
+	@tools/build_for_serve.sh $(WEB_BUILD) $(JOBS)
 	@$(PYTHON) web/serve.py $(PORT) build/web
 
 # The 32-bit x86 build, its tests run under qemu-i386, and a comparison of

@@ -21,12 +21,13 @@ if(PROJECT_IS_TOP_LEVEL AND NOT CMAKE_CROSSCOMPILING AND NOT REVAREZA_SANITIZE A
   endif()
   # What the module's tests import besides the module, each with the
   # Debian package that brings it: the tests that need a missing one are
-  # skipped and say so. Debian's venv module makes venvs with pip only with
-  # ensurepip, from python3-venv.
+  # skipped and say so. Debian's venv module makes venvs with pip and
+  # setuptools only with ensurepip, from python3-venv; setuptools builds a
+  # wheel only with python3-wheel.
   if(REVAREZA_BUILD_TESTS)
     foreach(module_package numpy:python3-numpy pytest:python3-pytest matplotlib:python3-matplotlib
-                           dask.array:python3-dask distributed:python3-distributed mypy:mypy
-                           ensurepip:python3-venv setuptools:python3-setuptools)
+                           dask.array:python3-dask distributed:python3-distributed zarr:python3-zarr mypy:mypy
+                           ensurepip:python3-venv setuptools:python3-setuptools wheel:python3-wheel)
       string(REPLACE ":" ";" module_package "${module_package}")
       list(GET module_package 0 module)
       list(GET module_package 1 package)

@@ -19,12 +19,12 @@ packages=(
   # The Python module and its tests (python.*)
   pybind11-dev python3-dev python3-numpy python3-pytest
   python3-matplotlib               # python.example_cube_figure
-  python3-dask                     # python.dask_blocks
+  python3-dask python3-zarr        # python.dask_blocks
   python3-distributed              # python.dask_cluster
   mypy                             # python.typing
-  # pip install . in a venv with no package index (install.pip_venv): venv
-  # with ensurepip, and the build backend
-  python3-venv python3-setuptools
+  # The README's pip install in a venv with no package index
+  # (install.pip_venv): venv with ensurepip (pip, setuptools), and wheel
+  python3-venv python3-setuptools python3-wheel
   # make package
   dpkg-dev lintian
   # make test-x86-32

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# pip in a fresh venv (with the system's site packages: numpy, setuptools,
-# Debian's pybind11 through CMake) installs revareza from a clean copy of
-# the source tree (what a clone of it holds, uncommitted changes included)
-# with no package index: the module imports with its type stub and knows
-# its version as pip does, its metadata is what make install writes, and
-# pip uninstall leaves nothing of it in the venv.
+# The README's pip command, read from the README itself, run in a clean copy
+# of the source tree (what a clone of it holds, uncommitted changes
+# included) with no package index, no find-links and no pip configuration:
+# the venv it makes (with the system's site packages: numpy, wheel,
+# Debian's pybind11 through CMake) gets revareza, whose module imports with
+# its type stub and knows its version as pip does; its metadata is what
+# make install writes, and pip uninstall leaves nothing of it in the venv.
 #
-#   check_pip_install.sh SOURCE_DIR PYTHON METADATA
+#   check_pip_install.sh SOURCE_DIR METADATA
 set -euo pipefail
 source=$1
-python=$2
-metadata=$3
+metadata=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/source"
@@ -21,13 +21,22 @@ else
   tar -C "$source" --exclude=./build -cf - . | tar -xf - -C "$work/source"
 fi
 
-"$python" -m venv --system-site-packages "$work/venv"
+# The one line of the first block after "## From Python" that makes a venv.
+command=$(awk '/^## /{ section = $0 } section == "## From Python" && /^```/{ fence++; next }
+               fence == 1 && /-m venv/' "$source/README.md")
+[ -n "$command" ] && [ "$(printf '%s\n' "$command" | wc -l)" = 1 ] \
+  || { echo "README.md: no single venv command in the first block of \"## From Python\": $command"; exit 1; }
+echo "README: $command"
+# An index that cannot be reached, in case the command asks for one anyway.
+(cd "$work/source" && env -u PYTHONPATH -u PIP_FIND_LINKS PIP_CONFIG_FILE=/dev/null PIP_NO_INDEX=1 \
+   PIP_INDEX_URL=http://127.0.0.1:9/simple PIP_NO_CACHE_DIR=1 PIP_DISABLE_PIP_VERSION_CHECK=1 \
+   bash -c "$command" > "$work/pip.log" 2>&1) || { cat "$work/pip.log"; exit 1; }
+venv=$work/source/venv
 pip() {
-  env -u PYTHONPATH PIP_DISABLE_PIP_VERSION_CHECK=1 "$work/venv/bin/python" -m pip "$@" > "$work/pip.log" 2>&1 \
+  env -u PYTHONPATH PIP_DISABLE_PIP_VERSION_CHECK=1 "$venv/bin/python" -m pip "$@" > "$work/pip.log" 2>&1 \
     || { cat "$work/pip.log"; exit 1; }
 }
-pip install --no-build-isolation --no-index --no-cache-dir "$work/source"
-(cd "$work" && env -u PYTHONPATH "$work/venv/bin/python" - "$metadata" << 'CHECK'
+(cd "$work" && env -u PYTHONPATH "$venv/bin/python" - "$metadata" << 'CHECK'
 import email.parser, importlib.metadata, pathlib, sys
 import revareza
 assert revareza.__file__.startswith(sys.prefix), revareza.__file__
@@ -42,6 +51,6 @@ print("pip installed revareza", revareza.__version__, "at", revareza.__file__)
 CHECK
 )
 pip uninstall -y revareza
-left=$(find "$work/venv" -ipath '*revareza*')
+left=$(find "$venv" -ipath '*revareza*')
 [ -z "$left" ] || { echo "pip uninstall left behind:"; echo "$left"; exit 1; }
 echo "pip uninstall left nothing"
