@@ -55,9 +55,8 @@ Stop run_dialogue(Console& console, ProjectionType type)
             }
             refuse(console, problem, role);
         }
-        // Each direction is echoed as used: Y as made orthogonal to X.
-        if (is_direction(role)) {
-            prompt << (role == Role::Y ? y_echo(d.x, d.y) : echo(vector_in(d, role))) << prompt_end;
+        if (is_echoed(role)) {
+            prompt << echo_of(d, role) << prompt_end;
         }
     }
 

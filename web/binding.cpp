@@ -520,14 +520,11 @@ val compute(const val& type_value, const val& texts, const val& object_value)
         return answer;
     }
 
-    // Each direction echoed as the dialogue echoes it: Y as made orthogonal
-    // to X.
+    // Each vector echoed as the dialogue echoes it.
     val echoes = val::array();
     for (int i = 0; i < type.role_count; ++i) {
-        const Role role = type.roles[i];
-        if (revareza::is_direction(role)) {
-            echoes.call<void>("push", text_of(role == Role::Y ? revareza::y_echo(d.x, d.y)
-                                                              : revareza::echo(revareza::vector_in(d, role))));
+        if (revareza::is_echoed(type.roles[i])) {
+            echoes.call<void>("push", text_of(revareza::echo_of(d, type.roles[i])));
         }
     }
     const HVector image = m * d.point;

@@ -1,5 +1,7 @@
 #include <revareza/definition/messages.hpp>
 
+#include <revareza/definition/projection_types.hpp>
+
 #include <revareza/projection/orthogonal_y.hpp>
 
 #include <cmath>
@@ -75,6 +77,16 @@ Echo y_echo(const HVector& x, const HVector& given_y) noexcept
     // The words say whether the Y given is the one used.
     const TextSet& texts = portuguese_texts();
     return {within_ortho_tolerance(x, given_y) ? texts.echo : texts.y_replaced, orthogonal_y(x, given_y)};
+}
+
+bool is_echoed(Role role) noexcept
+{
+    return is_direction(role);
+}
+
+Echo echo_of(const Definition& d, Role role) noexcept
+{
+    return role == Role::Y ? y_echo(d.x, d.y) : echo(vector_in(d, role));
 }
 
 std::ostream& operator<<(std::ostream& out, const Echo& e)

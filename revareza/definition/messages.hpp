@@ -57,6 +57,14 @@ Echo echo(const HVector& v) noexcept;
 /// with the words that say whether it was replaced.
 Echo y_echo(const HVector& x, const HVector& given_y) noexcept;
 
+/// Whether the program echoes the vector in this role once read: every
+/// direction (X, Y, the direction of projection) is echoed as used.
+bool is_echoed(Role role) noexcept;
+
+/// The echo of the vector in this role of the definition: echo() of the
+/// direction, y_echo() for Y. Only for roles is_echoed() takes.
+Echo echo_of(const Definition& definition, Role role) noexcept;
+
 /// Writes the echo's text and its vector in the vector's text form.
 std::ostream& operator<<(std::ostream& out, const Echo& e);
 
