@@ -1,6 +1,6 @@
 // Correctly rounded acos, sin and cos: a fast path in double-double
 // arithmetic that computes a bound of its own error along with the value,
-// and a slow path in multi-word fixed point (rounded_math_slow.cpp) for the
+// and a slow path in multi-word fixed point (rounded_*_slow.cpp) for the
 // rare arguments whose rounding the fast one cannot decide.
 //
 // Only IEEE +, -, *, / and sqrt of doubles, in the order written (the build
@@ -387,46 +387,7 @@ double slow(Function f, double x, double guess) noexcept
     return guess;
 }
 
-std::uint32_t word_at(const std::uint32_t* p, int count, int index) noexcept
-{
-    return index >= 0 && index < count ? p[index] : 0;
-}
-
 } // namespace
-
-void reduce_bits(std::uint64_t m, int s, int n, std::uint32_t* out) noexcept
-{
-    // Words of 2/pi of weight above 2^(32 - s) contribute multiples of 2^32:
-    // the window starts at word k0 and has n + 5 words, so that what is left
-    // out, below m 2^(s - 32 (k0 + n + 5)) < 2^(53 + 63 - 32 n - 160), is far
-    // below the last word kept.
-    const int k0 = s >= 32 ? s / 32 - 1 : 0;
-    const int length = n + 5;
-    // product = m * window, little-endian words; window word 0 is the last.
-    std::uint32_t product[MAX_LIMBS + 8] = {};
-    const std::uint32_t m_words[2] = {static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)};
-    for (int h = 0; h < 2; ++h) {
-        std::uint64_t carry = 0;
-        for (int i = 0; i < length; ++i) {
-            const std::uint64_t t = std::uint64_t{m_words[h]} * TWO_OVER_PI[k0 + length - 1 - i]
-                + product[i + h] + carry;
-            product[i + h] = static_cast<std::uint32_t>(t);
-            carry = t >> 32;
-        }
-        product[length + h] = static_cast<std::uint32_t>(carry);
-    }
-    // Bit `base` of the product has weight 2^0.
-    const int base = 32 * (k0 + length) - s;
-    const int count = length + 2;
-    for (int k = 0; k <= n; ++k) {
-        const int position = base - 32 * k;
-        const int word = position >= 0 ? position / 32 : -((31 - position) / 32);
-        const int shift = position - 32 * word;
-        const std::uint32_t low = word_at(product, count, word);
-        const std::uint32_t high = word_at(product, count, word + 1);
-        out[k] = shift == 0 ? low : (low >> shift) | (high << (32 - shift));
-    }
-}
 
 bool fast_approximation(Function f, double x, Approximation& a) noexcept
 {

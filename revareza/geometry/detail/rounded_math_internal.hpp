@@ -77,12 +77,6 @@ bool slow_result(Function f, double x, int limbs, double& result) noexcept;
 /// Most fraction words the slow path works with.
 constexpr int MAX_LIMBS = 16;
 
-/// x * 2^g * (2/pi) modulo 2^32, for x = m 2^e (m < 2^53), s = e + g: out[0]
-/// receives the integer part, out[1..n] the fraction in 32-bit words (weight
-/// 2^(-32k) for word k), truncated. Exact to well within the last word kept
-/// for every double (see the table of 2/pi).
-void reduce_bits(std::uint64_t m, int s, int n, std::uint32_t* out) noexcept;
-
 /// sin (quarter 0) or cos (quarter 1) of x, 2^-27 <= |x| < infinity, with
 /// `limbs` fraction words; false when undecided.
 bool slow_sin_cos(double x, unsigned quarter, int limbs, double& result) noexcept;
