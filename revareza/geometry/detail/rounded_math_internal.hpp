@@ -85,21 +85,21 @@ constexpr int MAX_LIMBS = 16;
 // rounding; the arguments the fast path never sees as the public function
 // gives them).
 
-/// acos's fast path alone; it never sees NaN and |x| >= 1.
+/// acos's fast path alone; it never sees NaN or |x| >= 1.
 bool fast_acos_approximation(double x, Approximation& a) noexcept;
 
 /// acos by its slow path alone.
 bool slow_acos_result(double x, int limbs, double& result) noexcept;
 
 /// sin's (quarter 0) or cos's (quarter 1) fast path alone; it never sees
-/// NaN, infinities and |x| < 2^-27.
+/// NaN, infinities or |x| < 2^-27.
 bool fast_sin_cos_approximation(double x, unsigned quarter, Approximation& a) noexcept;
 
 /// sin (quarter 0) or cos (quarter 1) by the slow path alone.
 bool slow_sin_cos_result(double x, unsigned quarter, int limbs, double& result) noexcept;
 
 /// atan2_near_axis's fast path alone; it never sees arguments outside the
-/// domain, y = 0 and |y/x| < 2^-53.
+/// domain, y = 0 or |y/x| < 2^-53.
 bool fast_atan2_approximation(double y, double x, Approximation& a) noexcept;
 
 /// atan2_near_axis by its slow path alone.
