@@ -361,7 +361,7 @@ int main()
     mpfr_const_pi(pi.v, MPFR_RNDN);
 
     std::printf(
-        "// Constants of rounded_math.cpp and rounded_atan2.cpp, written by\n"
+        "// Constants of revareza::rounded (rounded_*.cpp, fixed_point.cpp), written by\n"
         "// tools/generate_rounded_math_tables (MPFR, 2400-bit arithmetic); do not\n"
         "// edit. Doubles are exact hexadecimal values; a pair {hi, lo} is hi = RN(v),\n"
         "// lo = RN(v - hi), so hi + lo is v to within 2^-106 |v|. A head is a double\n"

@@ -1,7 +1,7 @@
 // Correctly rounded atan2(y, x) for |y| < 2^-10 |x|: with t = |y/x| <
 // 2^-10, the result is +-atan(t) (x > 0) or +-(pi - atan(t)) (x < 0), the
 // sign of y. A fast path in double-double arithmetic computes a bound of
-// its own error along with the value; the slow path (rounded_math_slow.cpp,
+// its own error along with the value; the slow path (rounded_atan2_slow.cpp,
 // multi-word fixed point) decides the rare arguments whose rounding it
 // cannot. Where t < 2^-53 neither is needed: the rounding is known exactly.
 //
@@ -200,7 +200,7 @@ REVAREZA_FAST_PATH Approximation fast_atan2(const Arguments& a) noexcept
 }
 
 // The slow path at 8 words of fraction, which decides every argument (see
-// rounded_math_slow.cpp); 16 are there should some argument ever need
+// rounded_atan2_slow.cpp); 16 are there should some argument ever need
 // more. `guess` is the fast path's rounding of one end of its bound. Out
 // of line: rarely taken.
 #if defined(__GNUC__)

@@ -1,6 +1,7 @@
 // Error-free transformations of doubles, shared by the fast paths of
-// revareza::rounded (rounded_math.cpp, rounded_atan2.cpp): a sum or a
-// product as an unevaluated pair hi + lo ("DD") that equals it exactly.
+// revareza::rounded (rounded_acos.cpp, rounded_sin_cos.cpp,
+// rounded_atan2.cpp): a sum or a product as an unevaluated pair hi + lo
+// ("DD") that equals it exactly.
 // Only IEEE +, -, * in the order written (the build forbids contraction
 // into fused multiply-adds, so products are split by Veltkamp, or kept of
 // 26 bits in the tables). Not installed.

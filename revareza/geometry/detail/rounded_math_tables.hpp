@@ -1,4 +1,4 @@
-// Constants of rounded_math.cpp and rounded_atan2.cpp, written by
+// Constants of revareza::rounded (rounded_*.cpp, fixed_point.cpp), written by
 // tools/generate_rounded_math_tables (MPFR, 2400-bit arithmetic); do not
 // edit. Doubles are exact hexadecimal values; a pair {hi, lo} is hi = RN(v),
 // lo = RN(v - hi), so hi + lo is v to within 2^-106 |v|. A head is a double

@@ -1,9 +1,10 @@
-// Correctly rounded acos, sin and cos: a fast path in double-double
-// arithmetic that computes a bound of its own error along with the value,
-// and a slow path in multi-word fixed point (rounded_math_slow.cpp) for the
-// rare arguments whose rounding the fast one cannot decide.
+// Correctly rounded sin and cos: the argument reduced by pi/512 (Cody-Waite
+// below 2^16, Payne-Hanek above), then a fast path in double-double
+// arithmetic that computes a bound of its own error along with the value;
+// the slow path (rounded_sin_cos_slow.cpp, multi-word fixed point) decides
+// the rare arguments whose rounding it cannot.
 //
-// Only IEEE +, -, *, / and sqrt of doubles, in the order written (the build
+// Only IEEE +, -, * and / of doubles, in the order written (the build
 // forbids contraction into fused multiply-adds), and 32- and 64-bit integer
 // arithmetic: the same bits on x86-64, 32-bit x86 (SSE2) and WebAssembly.
 //
@@ -19,30 +20,17 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 
 namespace revareza::rounded {
 namespace internal {
 namespace {
 
-// What the C library gives where there is nothing to compute: acos of a
-// value outside [-1, 1] is the positive quiet NaN (domain_nan()), sin and
-// cos of an infinity the default NaN of x86 (sign set). Fixed bit
-// patterns, so that every target prints the same.
+// sin and cos of an infinity: what the C library gives there, the default
+// NaN of x86 (sign set), as a fixed bit pattern, so that every target
+// prints the same.
 double infinity_nan() noexcept { return from_bits(0xfff8000000000000u); }
 
-// A NaN argument comes back quiet, its sign and payload kept (what x86-64
-// gives for x + x). Set by its bits: arithmetic on a NaN may give any NaN in
-// WebAssembly, and returning a signaling NaN as it is would let the 32-bit
-// x87 return register alone quiet it.
-double quieted(double nan) noexcept { return from_bits(bits_of(nan) | 0x0008000000000000u); }
-
-constexpr double SHIFTER = 0x1.8p52; // x + SHIFTER rounds x to an integer, kept in the low mantissa bits
-
-// ---------------------------------------------------------------------------
-// sin and cos.
-//
 // Reduction: x = j pi/512 + y (mod 2 pi), y within `error` of y.hi + y.lo,
 // |y.hi| <= Y = (1 + 2^-28) pi/1024 (below 2^-8.34), |y.lo| <= u |y.hi| +
 // 2^-50 `stretch`.
@@ -223,150 +211,6 @@ bool special_sin_cos(double x, unsigned quarter, double& result) noexcept
     return true;
 }
 
-// ---------------------------------------------------------------------------
-// acos.
-//
-// With G(w) = asin(sqrt w)/sqrt w: |x| <= 1/2, acos x = pi/2 - x G(x^2);
-// |x| > 1/2, with w = (1 - |x|)/2 (exact: Sterbenz, and a halving) and
-// v = sqrt w, acos x = 2 v G(w) (x > 0) or pi - 2 v G(w) (x < 0). So
-// acos x = A + B v G(w), (A, B) = (pi/2, -+1), (0, 2) or (pi, -2), v = |x|
-// or sqrt w, w in [0, 1/4] and exact as w.hi + w.lo (x^2 by Dekker's
-// product). The table row comes from w, so that the square root and its
-// correction (below) run beside the polynomial. (Computing both cases and
-// choosing one without a branch measured slower than the branch, even
-// mispredicted on half of all arguments.)
-//
-// G(w), W = 256 w.hi (exact), c = i/256 the nearest to w, D = W - i exact
-// (Sterbenz, or i = 0), |D| <= 1/2, the table's polynomial in D
-// (ASIN_RATIO): with D = h + l, h a multiple of 2^-26, |l| <= 2^-27,
-//   G = [G0.hi + G1.head h] + G0.lo + G1.head l + G1.rest D + G'(D) 256 w.lo + T,
-// T = G2 D^2 + ... + G6 D^6: the bracket exact in two doubles (G0 >= 1 >
-// |G1 D|, h of 26 bits), G1.head l and G1.rest D rounded (both below 2^-37),
-// G'(D) 256 w.lo taken as (G1 + 2 G2 D + 3 G3 D^2) 256 w.lo (|256 w.lo| <=
-// 64 u, rest below ASIN_RATIO_SLOPE_REST): these small terms and their sums
-// are within 2^-89 of their value. The polynomial is within
-// ASIN_RATIO_ERROR (< 2^-72) G of G; T (below 2^-20.7) within
-// ASIN_RATIO_TAIL_ROUNDINGS u |T| of its value.
-//
-// v: s = sqrt(w) rounded, v.lo = (w - s^2)/(2 s): with s = h + l (26 bits
-// each), w - s^2 = (w - h^2) - l (s + h), w - h^2 exact (Sterbenz), the
-// rest rounded (below 2^-77 w in all, |l| < 2^-25 s); 1/(2 s) taken as
-// s/(2 w), 2^-50.4 off, so that the division starts at once: within
-// 2^-77.9 v, |v.lo| <= 1.01 u v (0 for v = |x|).
-// B v G = B v.hi G.hi (exact by Dekker's product, G.hi split at 2^-25,
-// v.hi as split() splits it) + B v.hi (G.lo - T) + B v.hi T + B v.lo G.hi,
-// rounded; B v.lo G.lo is left out (1.01 u |B v T| and below 2^-89 v). The
-// small terms are added first, then B v.hi T, then B v.lo G.hi, which comes
-// last from the square root: T's product, these two additions and the
-// rounding test's own cost u |B v T| each (to first order). B v G <= |acos x| (pi/2 - asin v >= pi/3 > asin v,
-// pi - 2 asin v >= 2 pi/3 > 2 asin v), and pi/2 and pi are within 2^-106 of
-// themselves, so
-//   |acos x - (hi + lo)| < (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) u |B v T| + 1.5 2^-72 |hi|.
-// (|T| is 2^-20.7 G at most, and far less on average: the rounding test
-// fails for about one argument in 2 10^5.) Below |x| = 2^-500, x^2
-// underflows; the errors that brings are below 2^-1000, inside 2^-72 pi/2.
-// (The polynomials' degree is the least for 2^-72: a fixed error this small
-// still costs the rounding test almost nothing.)
-constexpr double ACOS_TAIL_ERROR = (ASIN_RATIO_TAIL_ROUNDINGS + 5.5) * U;
-constexpr double ACOS_RELATIVE_ERROR = 0x1.8p-72;
-static_assert(ASIN_RATIO_ERROR < 0x1p-72 && ASIN_RATIO_SLOPE_REST < 0x1p-26, "the error bound counts on these");
-static_assert(ASIN_RATIO_DEGREE == 6 && ASIN_RATIO_INTERVALS == 64, "acos_of evaluates these polynomials");
-
-// (A, B) of acos = A + B v G(w) by |x| > 1/2 and the sign of x.
-struct AcosCase {
-    double a_hi;
-    double a_lo;
-    double b;
-};
-
-constexpr AcosCase ACOS_CASES[4] = {
-    {PI_HALF_HI, PI_HALF_LO, -1.0}, // 0 <= x <= 1/2
-    {PI_HALF_HI, PI_HALF_LO, 1.0},  // -1/2 <= x < 0
-    {0.0, 0.0, 2.0},                // x > 1/2
-    {PI_HI, PI_LO, -2.0},           // x < -1/2
-};
-
-// A + B v G(w) with W = 256 w = w_hi + w_lo (w_lo = 0 for |x| > 1/2),
-// `shifted` = RN(w_hi + SHIFTER), B v = v_hi + v_lo (v_lo = 0 for
-// |x| <= 1/2), v_hi = vs.hi + vs.lo (26 bits each): each case with only its
-// own terms.
-template <bool LARGE>
-REVAREZA_FAST_PATH Approximation acos_of(const AcosCase& k, double w_hi, double w_lo, double shifted, double v_hi,
-                                         DD vs, double v_lo) noexcept
-{
-    const double* g = ASIN_RATIO[static_cast<unsigned>(bits_of(shifted)) & 127]; // {G0 hi, G0 lo, G1 head, G1 rest, G2, .., G6}
-    const double d = w_hi - (shifted - SHIFTER);
-    const DD dd = split_at(d, SPLIT_26); // |d| <= 1/2
-    const DD g_sum = fast_two_sum(g[0], g[2] * dd.hi);
-    const double d2 = d * d;
-    const double tail = d2 * g[4] + (d2 * d) * ((g[5] + g[6] * d) + d2 * (g[7] + g[8] * d));
-    double g_small = ((g_sum.lo + g[1]) + g[2] * dd.lo) + g[3] * d;
-    if (!LARGE) {
-        g_small += (g[2] + d * (2.0 * g[4] + 3.0 * g[5] * d)) * w_lo;
-    }
-    const DD gs = split_at(g_sum.hi, SPLIT_25); // 1 <= G < 2
-    const double product = v_hi * g_sum.hi;
-    const double product_error = ((vs.hi * gs.hi - product) + (vs.hi * gs.lo + vs.lo * gs.hi)) + vs.lo * gs.lo;
-    const DD r = fast_two_sum(k.a_hi, product);
-    double r_lo = ((r.lo + k.a_lo) + (product_error + v_hi * g_small)) + v_hi * tail;
-    if (LARGE) {
-        r_lo += v_lo * g_sum.hi; // what arrives last, added last
-    }
-    return {r.hi, r_lo, std::fabs(v_hi * tail) * ACOS_TAIL_ERROR + std::fabs(r.hi) * ACOS_RELATIVE_ERROR};
-}
-
-// The fast path of acos, |x| < 1.
-REVAREZA_FAST_PATH Approximation fast_acos(double x) noexcept
-{
-    const double a = std::fabs(x);
-    const unsigned large = a > 0.5 ? 1 : 0;
-    const AcosCase& k = ACOS_CASES[2 * large + static_cast<unsigned>(bits_of(x) >> 63)];
-    if (large != 0) {
-        // RN(W + SHIFTER) = RN((SHIFTER + 128) - 128 a), one step sooner.
-        const double shifted = (SHIFTER + 128.0) - a * 128.0;
-        const double half = (1.0 - a) * 0.5;
-        const double s_hi = std::sqrt(half);
-        const double inverse = (0.5 * k.b) / half; // B/(2 s) = B s/(2 w): the division starts at once
-        const DD s = split(s_hi);
-        const double residual = (half - s.hi * s.hi) - s.lo * (s_hi + s.hi);
-        return acos_of<true>(k, (1.0 - a) * 128.0, 0.0, shifted, k.b * s_hi, {k.b * s.hi, k.b * s.lo},
-                             residual * (s_hi * inverse));
-    }
-    const DD as = split(a);
-    const double square = a * a;
-    const double w_hi = a * (a * 256.0);
-    const double w_lo = (((as.hi * as.hi - square) + 2.0 * (as.hi * as.lo)) + as.lo * as.lo) * 256.0;
-    return acos_of<false>(k, w_hi, w_lo, w_hi + SHIFTER, k.b * a, {k.b * as.hi, k.b * as.lo}, 0.0);
-}
-
-// acos of NaN, |x| > 1 and +-1.
-bool special_acos(double x, double& result) noexcept
-{
-    const double a = std::fabs(x);
-    if (a < 1.0) {
-        return false;
-    }
-    if (x == 1.0) {
-        result = 0.0;
-    } else if (x == -1.0) {
-        result = PI_HI; // the double nearest pi
-    } else {
-        result = x != x ? quieted(x) : domain_nan();
-    }
-    return true;
-}
-
-bool special(Function f, double x, double& result) noexcept
-{
-    return f == Function::ACOS ? special_acos(x, result)
-                               : special_sin_cos(x, f == Function::COS ? 1 : 0, result);
-}
-
-Approximation fast(Function f, double x) noexcept
-{
-    return f == Function::ACOS ? fast_acos(x) : fast_sin_cos(x, f == Function::COS ? 1 : 0);
-}
-
 // The slow path at 8 words of fraction, which decides every double; 16 are
 // there should some argument ever need more. `guess`, the fast path's
 // rounding of one end of its bound, is within an ulp of the result. Out of
@@ -374,118 +218,58 @@ Approximation fast(Function f, double x) noexcept
 #if defined(__GNUC__)
 __attribute__((noinline))
 #endif
-double slow(Function f, double x, double guess) noexcept
+double slow(double x, unsigned quarter, double guess) noexcept
 {
     double result = 0;
     for (const int limbs : {8, MAX_LIMBS}) {
-        const bool done = f == Function::ACOS ? slow_acos(x, guess, limbs, result)
-                                              : slow_sin_cos(x, f == Function::COS ? 1 : 0, limbs, result);
-        if (done) {
+        if (slow_sin_cos(x, quarter, limbs, result)) {
             return result;
         }
     }
     return guess;
 }
 
-std::uint32_t word_at(const std::uint32_t* p, int count, int index) noexcept
-{
-    return index >= 0 && index < count ? p[index] : 0;
-}
-
-} // namespace
-
-void reduce_bits(std::uint64_t m, int s, int n, std::uint32_t* out) noexcept
-{
-    // Words of 2/pi of weight above 2^(32 - s) contribute multiples of 2^32:
-    // the window starts at word k0 and has n + 5 words, so that what is left
-    // out, below m 2^(s - 32 (k0 + n + 5)) < 2^(53 + 63 - 32 n - 160), is far
-    // below the last word kept.
-    const int k0 = s >= 32 ? s / 32 - 1 : 0;
-    const int length = n + 5;
-    // product = m * window, little-endian words; window word 0 is the last.
-    std::uint32_t product[MAX_LIMBS + 8] = {};
-    const std::uint32_t m_words[2] = {static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)};
-    for (int h = 0; h < 2; ++h) {
-        std::uint64_t carry = 0;
-        for (int i = 0; i < length; ++i) {
-            const std::uint64_t t = std::uint64_t{m_words[h]} * TWO_OVER_PI[k0 + length - 1 - i]
-                + product[i + h] + carry;
-            product[i + h] = static_cast<std::uint32_t>(t);
-            carry = t >> 32;
-        }
-        product[length + h] = static_cast<std::uint32_t>(carry);
-    }
-    // Bit `base` of the product has weight 2^0.
-    const int base = 32 * (k0 + length) - s;
-    const int count = length + 2;
-    for (int k = 0; k <= n; ++k) {
-        const int position = base - 32 * k;
-        const int word = position >= 0 ? position / 32 : -((31 - position) / 32);
-        const int shift = position - 32 * word;
-        const std::uint32_t low = word_at(product, count, word);
-        const std::uint32_t high = word_at(product, count, word + 1);
-        out[k] = shift == 0 ? low : (low >> shift) | (high << (32 - shift));
-    }
-}
-
-bool fast_approximation(Function f, double x, Approximation& a) noexcept
-{
-    double unused = 0;
-    if (special(f, x, unused)) {
-        return false;
-    }
-    a = fast(f, x);
-    return true;
-}
-
-bool slow_result(Function f, double x, int limbs, double& result) noexcept
-{
-    if (special(f, x, result)) {
-        return true;
-    }
-    if (f == Function::ACOS) {
-        const Approximation a = fast_acos(x);
-        return slow_acos(x, a.high + a.low, limbs, result);
-    }
-    return slow_sin_cos(x, f == Function::COS ? 1 : 0, limbs, result);
-}
-
-} // namespace internal
-
-double acos(double x) noexcept
-{
-    using namespace internal;
-    double result = 0;
-    if (special_acos(x, result)) {
-        return result;
-    }
-    return rounded(fast_acos(x), result) ? result : slow(Function::ACOS, x, result);
-}
-
-namespace {
-
 // sin (quarter 0) or cos (quarter 1): the two differ only in the quarter
 // turn added to the reduced argument.
-double sin_or_cos(double x, unsigned quarter, internal::Function f) noexcept
+double sin_or_cos(double x, unsigned quarter) noexcept
 {
-    using namespace internal;
     double result = 0;
     if (special_sin_cos(x, quarter, result)) {
         return result;
     }
-    return rounded(fast_sin_cos(x, quarter), result) ? result : slow(f, x, result);
+    return rounded(fast_sin_cos(x, quarter), result) ? result : slow(x, quarter, result);
 }
 
 } // namespace
 
+bool fast_sin_cos_approximation(double x, unsigned quarter, Approximation& a) noexcept
+{
+    double unused = 0;
+    if (special_sin_cos(x, quarter, unused)) {
+        return false;
+    }
+    a = fast_sin_cos(x, quarter);
+    return true;
+}
+
+bool slow_sin_cos_result(double x, unsigned quarter, int limbs, double& result) noexcept
+{
+    if (special_sin_cos(x, quarter, result)) {
+        return true;
+    }
+    return slow_sin_cos(x, quarter, limbs, result);
+}
+
+} // namespace internal
+
 double sin(double x) noexcept
 {
-    return sin_or_cos(x, 0, internal::Function::SIN);
+    return internal::sin_or_cos(x, 0);
 }
 
 double cos(double x) noexcept
 {
-    return sin_or_cos(x, 1, internal::Function::COS);
+    return internal::sin_or_cos(x, 1);
 }
 
 } // namespace revareza::rounded
