@@ -2,13 +2,15 @@
 // the page, and the object placed beside its point, read, checked and
 // computed by the library (revareza::definition) as the interactive
 // dialogue reads, checks and computes it, and handed back as the program's
-// texts, why each refused field is refused, the steps of the matrix, the
-// matrix in the forms it is copied in, and the points the page draws.
-// Every number and every text comes from the library; the page shows the
-// texts and scales the points for drawing. The page builds itself from
-// types() (each type's number and vectors in order, projection_types),
-// texts() (its words, the page's part of the program's text set) and
-// objects() (what it may place beside the point).
+// texts, why each refused field is refused, the projection's name, the
+// steps of the matrix and the scene after each, the matrix in the forms it
+// is copied in, and the points the page draws. Every number and every text
+// comes from the library; the page shows the texts and scales the points
+// for drawing. The page builds itself from types() (each type's number and
+// vectors in order, projection_types), texts() (its words, the page's part
+// of the program's text set), objects() (what it may place beside the
+// point) and classicals() (the classical projections, which classical()
+// writes into its fields).
 //
 // Nothing the page passes can exhaust the module: a field longer than
 // FIELD_MAX_LENGTH, or a list longer than LIST_MAX_LENGTH, is refused from
@@ -106,12 +108,27 @@ std::string result_line(const Matrix4& m, const HVector& point)
     return out.str();
 }
 
-// A coordinate as the result line writes it.
-std::string measure_text(double v)
+// The largest magnitude among numbers shown together, which decides how
+// readable_text writes each.
+double largest(std::initializer_list<double> values)
 {
-    std::ostringstream out;
-    revareza::write_coordinate(out, v);
-    return out.str();
+    double scale = 0.0;
+    for (const double v : values) {
+        scale = std::fmax(scale, std::fabs(v));
+    }
+    return scale;
+}
+
+// A vector's coordinates as the page shows them among numbers whose
+// largest magnitude is scale: five decimals where they read so
+// (readable_text).
+val coordinate_texts(const HVector& v, double scale)
+{
+    val texts = val::array();
+    for (const double c : {v.x(), v.y(), v.z()}) {
+        texts.call<void>("push", revareza::readable_text(c, scale));
+    }
+    return texts;
 }
 
 template <typename... T>
@@ -180,9 +197,65 @@ const char* step_title(revareza::StepKind kind, ProjectionType type)
     return t.perspective;
 }
 
-// Each step: its name and title, its parameters (a rotation's angle in
-// degrees too), each with 17 significant digits, and its matrix as the
-// program prints it and in column-major order.
+// What a step moves where, and why. A perspective's translation and shear
+// bring the centre to the origin and O over it.
+const char* step_explanation(revareza::StepKind kind, ProjectionType type)
+{
+    const revareza::StepTexts& t = page_texts().steps;
+    const bool perspective = type == ProjectionType::PERSPECTIVE;
+    switch (kind) {
+    case revareza::StepKind::TRANSLATION:
+        return perspective ? t.translation_by_centre_why : t.translation_why;
+    case revareza::StepKind::ROTATION_Y:
+        return t.rotation_y_why;
+    case revareza::StepKind::ROTATION_Z:
+        return t.rotation_z_why;
+    case revareza::StepKind::ROTATION_X:
+        return t.rotation_x_why;
+    case revareza::StepKind::SHEAR:
+        return perspective ? t.shear_by_centre_why : t.shear_why;
+    case revareza::StepKind::PERSPECTIVE:
+        break;
+    }
+    return t.perspective_why;
+}
+
+// A step's parameters in the page's words, with five decimals, so that
+// rounding noise reads 0.00000 (an offset's, a shear's or a distance's
+// numbers from DECIMAL_TEXT_CEILING on in scientific notation): "angulo =
+// -0.78540 rad = -45.00000 graus".
+std::string parameter_text(const revareza::ProjectionStep& step)
+{
+    const revareza::StepTexts& t = page_texts().steps;
+    const double* p = step.parameter;
+    const auto readable = [](double v, double scale) { return revareza::readable_text(v, std::fmax(1.0, scale)); };
+    switch (step.kind) {
+    case revareza::StepKind::TRANSLATION: {
+        const double scale = largest({p[0], p[1], p[2]});
+        return std::string(t.offset) + " = (" + readable(p[0], scale) + ", " + readable(p[1], scale) + ", "
+               + readable(p[2], scale) + ")";
+    }
+    case revareza::StepKind::SHEAR: {
+        const double scale = largest({p[0], p[1]});
+        return std::string(t.shear_x) + " = " + readable(p[0], scale) + "; " + t.shear_y + " = "
+               + readable(p[1], scale);
+    }
+    case revareza::StepKind::PERSPECTIVE:
+        return std::string(t.distance) + " = " + readable(p[0], std::fabs(p[0]));
+    case revareza::StepKind::ROTATION_Y:
+    case revareza::StepKind::ROTATION_Z:
+    case revareza::StepKind::ROTATION_X:
+        break;
+    }
+    return std::string(t.angle) + " = " + revareza::decimal_text(p[0]) + " " + t.radians + " = "
+           + revareza::decimal_text(revareza::degrees(p[0])) + " " + t.degrees;
+}
+
+// Each step: its name, title and explanation, its parameters (a rotation's
+// angle in degrees too) each with 17 significant digits and all in the
+// page's words with five decimals, what a negative distance means, and its
+// matrix as the program prints it, as the page shows it (decimal_text) and
+// in column-major order.
 val steps_of(const revareza::ProjectionSteps& steps, ProjectionType type)
 {
     val list = val::array();
@@ -201,8 +274,13 @@ val steps_of(const revareza::ProjectionSteps& steps, ProjectionType type)
         val entry = val::object();
         entry.set("name", std::string(revareza::step_name(step.kind)));
         entry.set("title", std::string(step_title(step.kind, type)));
+        entry.set("explanation", std::string(step_explanation(step.kind, type)));
         entry.set("parameters", parameters);
+        entry.set("parameterText", parameter_text(step));
+        const bool negative = step.kind == revareza::StepKind::PERSPECTIVE && step.parameter[0] < 0.0;
+        entry.set("note", std::string(negative ? page_texts().steps.negative_distance : ""));
         entry.set("matrix", revareza::matrix_text(step.matrix, revareza::MatrixForm::PROGRAM));
+        entry.set("decimals", revareza::matrix_text(step.matrix, revareza::MatrixForm::DECIMALS));
         entry.set("columns", revareza::matrix_text(step.matrix, revareza::MatrixForm::COLUMN_MAJOR));
         list.call<void>("push", entry);
     }
@@ -241,6 +319,193 @@ val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
     scene.set("plane", imaged ? array_of(image.x(), image.y()) : val::null());
     scene.set("image", imaged ? coordinates(in_space(d.origin, d.x, y, image.x(), image.y())) : val::null());
     return scene;
+}
+
+// Directions moved as m moves them: m with its last row (0, 0, 0, 1). The
+// steps before the perspective one are affine, and this is m itself; the
+// perspective step divides no direction of the plane (its rows above the
+// last are the identity's), so X and Y stay as the shear left them instead
+// of turning into points through rounding noise in their weight.
+Matrix4 direction_map(const Matrix4& m)
+{
+    double e[16] = {};
+    for (int i = 0; i < 12; ++i) {
+        e[i] = m(i / 4, i % 4);
+    }
+    e[15] = 1.0;
+    return Matrix4(e);
+}
+
+// A point after the first steps (m; null for none): its position, or none
+// where its weight is 0 (the centre, and points level with it, after the
+// perspective step).
+struct Moved {
+    bool placed;
+    HVector at;
+};
+
+Moved moved(const Matrix4* m, const HVector& p)
+{
+    if (m == nullptr) {
+        return {true, p};
+    }
+    return revareza::has_image(*m, p) ? Moved{true, *m * p} : Moved{false, HVector()};
+}
+
+// A direction after the first steps (m: direction_map of their product;
+// null for none), which always has one.
+Moved turned(const Matrix4* m, const HVector& v)
+{
+    return {true, m == nullptr ? v : *m * v};
+}
+
+val position(const Moved& p) { return p.placed ? coordinates(p.at) : val::null(); }
+
+// A row of the table of coordinates: the vector's letter and its
+// coordinates as the page shows them among numbers of that scale, or null
+// where it has no position.
+val coordinate_row(const std::string& letter, const Moved& p, double scale)
+{
+    val row = val::object();
+    row.set("letter", letter);
+    row.set("texts", p.placed ? coordinate_texts(p.at, scale) : val::null());
+    return row;
+}
+
+// The largest coordinate of the points placed: the scale of the table's
+// points, so that one at rounding noise from 0 beside the others reads
+// 0.00000, and all of them at 1e-300 read in scientific notation.
+double scale_of(std::initializer_list<Moved> points)
+{
+    double scale = 0.0;
+    for (const Moved& p : points) {
+        if (p.placed) {
+            scale = std::fmax(scale, largest({p.at.x(), p.at.y(), p.at.z()}));
+        }
+    }
+    return scale;
+}
+
+// The scene after each number of steps, from none to all: the plane's
+// origin, X, Y and their normal, the point and its image (in space), D or
+// C, and the object's points and their images, each moved by the product
+// of the first steps (that of the builder's matrix at the last), as the
+// page draws them; and the table of P, P', O, X, Y and D or C.
+val stages_of(const Definition& d, const HVector& y, const revareza::ProjectionSteps& steps, const Matrix4& m,
+              const ObjectReading* object)
+{
+    const Role last = revareza::last_role(d.type);
+    const std::string letter_of_last = revareza::describe(last).letter;
+    const std::string point_letter = revareza::describe(Role::POINT).letter;
+    const HVector plane_image = m * d.point;
+    const bool imaged = revareza::has_image(m, d.point);
+    const HVector image = in_space(d.origin, d.x, y, plane_image.x(), plane_image.y());
+    // The object's images in space, where its points have them.
+    std::vector<Moved> object_images;
+    if (object != nullptr) {
+        for (const HVector& p : object->points) {
+            const HVector at = m * p;
+            const bool has = revareza::has_image(m, p);
+            object_images.push_back({has, has ? in_space(d.origin, d.x, y, at.x(), at.y()) : HVector()});
+        }
+    }
+    val stages = val::array();
+    Matrix4 t;
+    for (int k = 0; k <= steps.count; ++k) {
+        // As product() multiplies them: the first matrix itself, then each
+        // next one on the left.
+        if (k == 1) {
+            t = steps.step[0].matrix;
+        } else if (k > 1) {
+            t = steps.step[k - 1].matrix * t;
+        }
+        const Matrix4* points = k == 0 ? nullptr : &t;
+        const Matrix4 turning = direction_map(t);
+        const Matrix4* directions = k == 0 ? nullptr : &turning;
+        const Moved origin = moved(points, d.origin);
+        const Moved point = moved(points, d.point);
+        const Moved moved_image = imaged ? moved(points, image) : Moved{false, HVector()};
+        const Moved x = turned(directions, d.x);
+        const Moved yy = turned(directions, y);
+        const HVector& given = revareza::vector_in(d, last);
+        const Moved final_vector = last == Role::CENTRE ? moved(points, given) : turned(directions, given);
+        val scene = val::object();
+        scene.set("origin", position(origin));
+        scene.set("xAxis", position(x));
+        scene.set("yAxis", position(yy));
+        scene.set("normal", coordinates(revareza::cross(x.at, yy.at)));
+        scene.set("point", position(point));
+        scene.set("image", position(moved_image));
+        scene.set(last == Role::CENTRE ? "centre" : "direction", position(final_vector));
+        // The points' coordinates among the points', the unit directions'
+        // among numbers of 1.
+        const double scale = scale_of({point, moved_image, origin, last == Role::CENTRE ? final_vector : origin});
+        val rows = array_of(coordinate_row(point_letter, point, scale));
+        if (imaged) {
+            rows.call<void>("push", coordinate_row(point_letter + "'", moved_image, scale));
+        }
+        for (const auto& [role, p] : {std::pair{Role::ORIGIN, origin}, std::pair{Role::X, x}, std::pair{Role::Y, yy},
+                                      std::pair{last, final_vector}}) {
+            rows.call<void>("push", coordinate_row(revareza::describe(role).letter, p,
+                                                   revareza::is_direction(role) ? 1.0 : scale));
+        }
+        val stage = val::object();
+        stage.set("scene", scene);
+        stage.set("rows", rows);
+        if (object != nullptr) {
+            val object_points = val::array();
+            val images = val::array();
+            for (std::size_t i = 0; i < object->points.size(); ++i) {
+                object_points.call<void>("push", position(moved(points, object->points[i])));
+                images.call<void>("push", object_images[i].placed ? position(moved(points, object_images[i].at))
+                                                                  : val::null());
+            }
+            val moved_object = val::object();
+            moved_object.set("points", object_points);
+            moved_object.set("images", images);
+            stage.set("object", moved_object);
+        }
+        stages.call<void>("push", stage);
+    }
+    return stages;
+}
+
+// The projection's kind and name (their keys and the page's texts), its
+// measures in the page's words (the angle with the plane and the
+// foreshortening of a parallel one, each vanishing point of a
+// perspective), and the vanishing points on the plane, along X and Y.
+val classification_of(const Definition& d)
+{
+    const revareza::Classification c = revareza::classify(d);
+    const revareza::TextSet& set = revareza::portuguese_texts();
+    const revareza::NamingTexts& t = set.page.naming;
+    val measures = val::array();
+    val points = val::array();
+    if (c.kind == revareza::ProjectionKind::PERSPECTIVE) {
+        for (int i = 0; i < c.vanishing_point_count; ++i) {
+            const revareza::VanishingPoint& v = c.vanishing_points[i];
+            const double scale = largest({v.x, v.y});
+            measures.call<void>("push", filled(t.vanishing_point, {{"axis", std::string(1, v.axis)},
+                                                                   {"x", revareza::readable_text(v.x, scale)},
+                                                                   {"y", revareza::readable_text(v.y, scale)}}));
+            val point = val::object();
+            point.set("axis", std::string(1, v.axis));
+            point.set("at", array_of(v.x, v.y));
+            points.call<void>("push", point);
+        }
+    } else {
+        measures.call<void>("push", filled(t.angle, {{"angle", revareza::decimal_text(c.angle_degrees)}}));
+        measures.call<void>("push", filled(t.foreshortening,
+                                           {{"factor", revareza::readable_text(c.foreshortening, c.foreshortening)}}));
+    }
+    val answer = val::object();
+    answer.set("kind", std::string(revareza::key(c.kind)));
+    answer.set("name", std::string(revareza::key(c.name)));
+    answer.set("kindText", std::string(revareza::kind_text(set, c.kind)));
+    answer.set("nameText", std::string(revareza::name_text(set, c.name)));
+    answer.set("measures", measures);
+    answer.set("vanishingPoints", points);
+    return answer;
 }
 
 val plane_point(const revareza::web::PlanePoint& p) { return array_of(p.u, p.v); }
@@ -522,9 +787,12 @@ val compute(const val& type_value, const val& texts, const val& object_value)
 
     // Each vector echoed as the dialogue echoes it.
     val echoes = val::array();
+    val echo_letters = val::array();
     for (int i = 0; i < type.role_count; ++i) {
-        if (revareza::is_echoed(type.roles[i])) {
-            echoes.call<void>("push", text_of(revareza::echo_of(d, type.roles[i])));
+        const Role role = type.roles[i];
+        if (revareza::is_echoed(role)) {
+            echoes.call<void>("push", text_of(revareza::echo_of(d, role)));
+            echo_letters.call<void>("push", std::string(revareza::describe(role).letter));
         }
     }
     const HVector image = m * d.point;
@@ -534,13 +802,19 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     copies.set("numpy", revareza::matrix_text(m, revareza::MatrixForm::NUMPY));
     copies.set("latex", revareza::matrix_text(m, revareza::MatrixForm::LATEX));
     copies.set("columns", revareza::matrix_text(m, revareza::MatrixForm::COLUMN_MAJOR));
+    copies.set("numpyDecimals", revareza::matrix_text(m, revareza::MatrixForm::NUMPY_DECIMALS));
+    copies.set("latexDecimals", revareza::matrix_text(m, revareza::MatrixForm::LATEX_DECIMALS));
+    // x and y as the page writes them, the larger deciding (readable_text):
+    // the result line keeps the program's five decimals.
     val measures = val::null();
     if (imaged) {
+        const double scale = largest({image.x(), image.y()});
         measures = val::object();
-        measures.set("x", measure_text(image.x()));
-        measures.set("y", measure_text(image.y()));
+        measures.set("x", revareza::readable_text(image.x(), scale));
+        measures.set("y", revareza::readable_text(image.y(), scale));
     }
     answer.set("echoes", echoes);
+    answer.set("echoLetters", echo_letters);
     answer.set("result", result_line(m, d.point));
     answer.set("matrix", copies["program"]);
     answer.set("copies", copies);
@@ -549,6 +823,79 @@ val compute(const val& type_value, const val& texts, const val& object_value)
     answer.set("note", std::string(revareza::behind_centre(m, d.point) ? revareza::portuguese_texts().behind_centre : ""));
     answer.set("measures", measures);
     answer.set("scene", scene_of(d, y, m));
+    answer.set("classification", classification_of(d));
+    const bool object_placed = has_object && !object.refused();
+    answer.set("stages", stages_of(d, y, steps, m, object_placed ? &object : nullptr));
+    return answer;
+}
+
+// The classical projections in a course's order: each one's key (the
+// address's classica=), its name on the page, and whether it takes the
+// angle of a receding axis (the obliques), with that angle's text unless
+// told.
+val classicals()
+{
+    val list = val::array();
+    for (const revareza::ProjectionName name : revareza::CLASSICAL_PROJECTIONS) {
+        Definition d;
+        revareza::classical_projection(name, d);
+        val entry = val::object();
+        entry.set("key", std::string(revareza::key(name)));
+        entry.set("name", std::string(revareza::name_text(revareza::portuguese_texts(), name)));
+        const bool receding = revareza::classify(d).kind == revareza::ProjectionKind::OBLIQUE;
+        entry.set("receding", receding);
+        if (receding) {
+            entry.set("angle", revareza::significant_text(revareza::RECEDING_AXIS_DEGREES));
+        }
+        list.call<void>("push", entry);
+    }
+    return list;
+}
+
+// The classical projection of this key, its receding axis at the angle in
+// degrees the text holds (read as a field is): its type's number, each of
+// its vectors' fields (17 significant digits, which read back to its
+// numbers) by their name, and the cube it is framed for, as compute()
+// takes an object. For an angle that is no number, why, in the page's
+// words; an error for a key that is none of classicals().
+val classical(const val& key, const val& angle)
+{
+    std::string name;
+    Field angle_field;
+    if (!short_text(key, 100, name) || !angle.isString()) {
+        return error("classical takes the key of one of classicals() and the angle's text");
+    }
+    angle_field = field_of(angle);
+    double degrees = 0.0;
+    const FieldProblem problem = angle_field.too_long ? FieldProblem::TOO_LONG
+                                                      : revareza::read_field(angle_field.text, degrees);
+    revareza::ProjectionName named = revareza::ProjectionName::OBLIQUE;
+    Definition d;
+    if (!revareza::name_of_key(name, named) || !revareza::classical_projection(named, d)) {
+        return error("classical takes the key of one of classicals() and the angle's text");
+    }
+    val answer = val::object();
+    if (problem != FieldProblem::NONE) {
+        answer.set("message", std::string(revareza::field_message(problem)));
+        return answer;
+    }
+    revareza::classical_projection(named, d, degrees);
+    const TypeDescription& type = revareza::describe(d.type);
+    val vectors = val::object();
+    for (int i = 0; i < type.role_count; ++i) {
+        const HVector& v = revareza::vector_in(d, type.roles[i]);
+        vectors.set(revareza::describe(type.roles[i]).field,
+                    array_of(revareza::significant_text(v.x()), revareza::significant_text(v.y()),
+                             revareza::significant_text(v.z())));
+    }
+    const std::string origin = revareza::significant_text(0.0);
+    val cube = val::object();
+    cube.set("kind", std::string(OBJECT_KINDS[0].kind));
+    cube.set("centre", array_of(origin, origin, origin));
+    cube.set("size", revareza::significant_text(revareza::CLASSICAL_CUBE_SIDE));
+    answer.set("type", type.number);
+    answer.set("vectors", vectors);
+    answer.set("object", cube);
     return answer;
 }
 
@@ -613,7 +960,8 @@ val texts()
     const revareza::FormTexts& f = t.form;
     val form = text_group({{"type_legend", f.type_legend}, {"orthogonal", f.orthogonal},
                            {"orthogonal_hint", f.orthogonal_hint}, {"recentre", f.recentre},
-                           {"recentre_hint", f.recentre_hint}});
+                           {"recentre_hint", f.recentre_hint}, {"classical", f.classical},
+                           {"classical_none", f.classical_none}, {"classical_angle", f.classical_angle}});
     val type_names = val::array();
     for (const char* name : f.type_names) {
         type_names.call<void>("push", std::string(name));
@@ -672,10 +1020,18 @@ val texts()
                                    {"object", d.object},
                                    {"object_image", d.object_image},
                                    {"behind", d.behind},
+                                   {"world", d.world},
                                    {"plane_label", d.plane_label},
                                    {"plane_title", d.plane_title},
                                    {"behind_image", d.behind_image},
+                                   {"vanishing_legend", d.vanishing_legend},
+                                   {"vanishing_mark", d.vanishing_mark},
                                    {"download", d.download}}));
+    const revareza::NamingTexts& n = t.naming;
+    all.set("naming", text_group({{"heading", n.heading},
+                                  {"angle", n.angle},
+                                  {"foreshortening", n.foreshortening},
+                                  {"vanishing_point", n.vanishing_point}}));
     all.set("steps", text_group({{"heading", s.heading},
                                  {"introduction", s.introduction},
                                  {"translation", s.translation},
@@ -685,8 +1041,29 @@ val texts()
                                  {"rotation_x", s.rotation_x},
                                  {"shear", s.shear},
                                  {"perspective", s.perspective},
+                                 {"translation_why", s.translation_why},
+                                 {"translation_by_centre_why", s.translation_by_centre_why},
+                                 {"rotation_y_why", s.rotation_y_why},
+                                 {"rotation_z_why", s.rotation_z_why},
+                                 {"rotation_x_why", s.rotation_x_why},
+                                 {"shear_why", s.shear_why},
+                                 {"shear_by_centre_why", s.shear_by_centre_why},
+                                 {"perspective_why", s.perspective_why},
+                                 {"offset", s.offset},
+                                 {"angle", s.angle},
+                                 {"shear_x", s.shear_x},
+                                 {"shear_y", s.shear_y},
+                                 {"distance", s.distance},
                                  {"radians", s.radians},
-                                 {"degrees", s.degrees}}));
+                                 {"degrees", s.degrees},
+                                 {"negative_distance", s.negative_distance},
+                                 {"stepper", s.stepper},
+                                 {"stepper_introduction", s.stepper_introduction},
+                                 {"stage_start", s.stage_start},
+                                 {"stage", s.stage},
+                                 {"coordinates", s.coordinates},
+                                 {"vector_column", s.vector_column},
+                                 {"no_position", s.no_position}}));
     all.set("matrix", text_group({{"heading", m.heading},
                                   {"command", m.command},
                                   {"copy", m.copy},
@@ -695,6 +1072,9 @@ val texts()
                                   {"latex", m.latex},
                                   {"columns", m.columns},
                                   {"columns_hint", m.columns_hint},
+                                  {"numpy_decimals", m.numpy_decimals},
+                                  {"latex_decimals", m.latex_decimals},
+                                  {"decimals_hint", m.decimals_hint},
                                   {"copied", m.copied}}));
     return all;
 }
@@ -712,6 +1092,8 @@ EMSCRIPTEN_BINDINGS(revareza)
     emscripten::function("compute", &compute);
     emscripten::function("types", &types);
     emscripten::function("objects", &objects);
+    emscripten::function("classicals", &classicals);
+    emscripten::function("classical", &classical);
     emscripten::function("texts", &texts);
     emscripten::function("memoryInUse", &memory_in_use);
     // Every member of PageTexts is a text, or a list of texts.

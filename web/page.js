@@ -1,11 +1,12 @@
 // The page: the form and the address hold one definition and an object;
 // the library (revareza.wasm) reads and computes them and gives back the
-// program's texts, why each refused field is refused, the steps of the
-// matrix, its copies and the points to draw. It describes the types (each
-// type's vectors in order) and the objects the page builds its form from,
-// and holds every word the page shows. This file formats no number and
-// writes no word of its own: it places the library's texts and scales its
-// points for drawing.
+// program's texts, why each refused field is refused, the projection's
+// name, the steps of the matrix and the scene after each of them, its
+// copies and the points to draw. It describes the types (each type's
+// vectors in order), the objects and the classical projections the page
+// builds its form from, and holds every word the page shows. This file
+// formats no number and writes no word of its own: it places the library's
+// texts and scales its points for drawing.
 import createRevareza from './revareza.mjs';
 import { addressOf, isSolid, readAddress, vectorNames } from './page/address.js';
 import { drawPlane, emptyPlane, svgFile } from './page/plane_view.js';
@@ -20,9 +21,14 @@ const $ = (id) => document.getElementById(id);
 const form = $('definicao');
 const output = {
   result: $('resultado'), note: $('nota'), echoes: $('ecos'), matrix: $('matriz'), steps: $('passos'),
-  plane: $('plano'), measures: $('medidas'), copy: $('copia'), failure: $('aviso-falha'),
+  plane: $('plano'), measures: $('medidas'), copy: $('copia'), failure: $('aviso-falha'), naming: $('classificacao'),
+  stage: $('passo-valor'), stageWhy: $('passo-explicacao'), stageRows: $('passo-tabela').querySelector('tbody'),
+  definition: $('definicao-impressa'), picture: $('vista-impressa'),
 };
 const objectKind = $('objeto-tipo');
+const classicalChoice = $('classicas');
+const classicalAngle = $('classica-angulo');
+const stepper = $('passo');
 
 // The library's texts with each {name} in them replaced by its value.
 const fill = (text, values) => text.replace(/\{(\w+)\}/g, (whole, name) => String(values[name] ?? whole));
@@ -58,7 +64,7 @@ function fieldRow(container, prefix, name, axes) {
 }
 
 // What the library describes and says, once it has loaded: {types,
-// objects} and its texts.
+// objects, classicals} and its texts.
 let description = null;
 let texts = null;
 
@@ -103,10 +109,15 @@ function build() {
   for (const o of description.objects) {
     objectKind.append(Object.assign(document.createElement('option'), { value: o.kind, textContent: o.name }));
   }
+  for (const c of description.classicals) {
+    classicalChoice.append(Object.assign(document.createElement('option'), { value: c.key, textContent: c.name }));
+  }
+  const head = $('passo-tabela').querySelector('thead tr');
+  head.append(...AXES.map((axis) => Object.assign(document.createElement('th'), { textContent: axis })));
   fieldRow($('objeto-solido'), 'objeto-centro', texts.object.centre, AXES.map((axis) => [axis, axis]));
   fieldRow($('objeto-solido'), 'objeto', '', [['tamanho', texts.object.size]]);
   // Typing stops at the module's limits (a longer text set otherwise is refused).
-  for (const input of document.querySelectorAll('.campo input')) {
+  for (const input of document.querySelectorAll('.campo input, #classica-angulo')) {
     input.maxLength = revareza.FIELD_MAX_LENGTH;
   }
   for (const list of [$('objeto-pontos'), $('objeto-arestas')]) {
@@ -151,6 +162,60 @@ function objectOfForm() {
 // where the address held the definition and the object (query or fragment).
 let addressCounts = {};
 let addressPlaces = {};
+// The classical projection the fields hold ({name, angle: its text}), until
+// one of them is edited; the steps shown; the address's parts of the last
+// definition accepted.
+let classical = null;
+let stage = 0;
+let addressParts = null;
+
+// The classical projection of this key in the fields, the object its cube
+// unless keepObject; its angle's field shown for the obliques. False for a
+// key that is none of the library's; an angle that is no number is said
+// beneath its field, and the fields stay.
+function applyClassical(key, angle, keepObject = false) {
+  const entry = description.classicals.find((c) => c.key === key);
+  if (!entry) {
+    return false;
+  }
+  $('classica-angulo-campo').hidden = !entry.receding;
+  classicalAngle.value = entry.receding ? angle ?? entry.angle : entry.angle ?? '';
+  const answer = revareza.classical(key, entry.receding ? classicalAngle.value : '0');
+  $('classica-angulo-mensagem').textContent = answer.message ?? '';
+  classicalAngle.toggleAttribute('aria-invalid', answer.message !== undefined);
+  classicalChoice.value = key;
+  const angleGiven = entry.receding && classicalAngle.value !== entry.angle;
+  classical = { name: key, angle: angleGiven ? classicalAngle.value : null };
+  if (answer.message !== undefined) {
+    return true;
+  }
+  form.elements.tipo.value = String(answer.type);
+  for (const [name, texts] of Object.entries(answer.vectors)) {
+    fields(name).forEach((input, i) => { input.value = texts[i]; });
+  }
+  if (!keepObject) {
+    const { object } = answer;
+    objectKind.value = object.kind;
+    objectFields().forEach((input, i) => { input.value = i < 3 ? object.centre[i] : object.size; });
+    delete addressCounts['objeto-centro'];
+  }
+  return true;
+}
+
+// The fields no longer a classical projection's.
+function leaveClassical() {
+  classical = null;
+  classicalChoice.value = '';
+  $('classica-angulo-campo').hidden = true;
+}
+
+// The address of what the page shows, where the last definition was accepted.
+function writeAddress() {
+  if (addressParts) {
+    window.history.replaceState(null, '', addressOf({ ...addressParts, classical, stage }, addressPlaces,
+      window.location.pathname, description));
+  }
+}
 
 // Each field's message; the fields refused marked, or the whole vector
 // where the vector is refused as a whole (a zero direction, Y along X...).
@@ -185,6 +250,11 @@ function stale(reason) {
   output.note.textContent = '';
   output.measures.textContent = '';
   output.copy.value = '';
+  output.naming.replaceChildren();
+  output.stage.textContent = '';
+  output.stageWhy.textContent = '';
+  output.stageRows.replaceChildren();
+  stepper.disabled = true;
   document.body.classList.add('recusada');
   for (const button of document.querySelectorAll('button[data-forma], #ortogonal')) {
     button.disabled = true;
@@ -204,24 +274,96 @@ let revareza = null;
 let view = null;
 let answer = null;
 
+// A step's parameters, and what a negative distance means.
+const parametersOf = (step) => (step.note ? `${step.parameterText} (${step.note})` : step.parameterText);
+
+// Each step: its title, what it does and why, its parameters and its
+// matrix, with five decimals; the full digits of its matrix in
+// data-colunas, column after column.
 function showSteps(steps) {
   output.steps.replaceChildren(...steps.map((step) => {
     const item = document.createElement('li');
     const title = document.createElement('h3');
-    title.textContent = `${step.title} `;
-    const name = document.createElement('code');
-    name.textContent = step.name;
-    title.append(name);
+    title.textContent = step.title;
+    const why = document.createElement('p');
+    why.className = 'explicacao';
+    why.textContent = step.explanation;
     const parameters = document.createElement('p');
     parameters.className = 'parametros';
-    parameters.textContent = step.parameters.map((p) => (p.degrees === undefined ? `${p.name} = ${p.value}`
-      : `${p.name} = ${p.value} ${texts.steps.radians} = ${p.degrees} ${texts.steps.degrees}`)).join('; ');
+    parameters.textContent = parametersOf(step);
     const matrix = document.createElement('pre');
-    matrix.textContent = step.matrix;
+    matrix.textContent = step.decimals;
     matrix.dataset.colunas = step.columns;
-    item.append(title, parameters, matrix);
+    item.append(title, why, parameters, matrix);
     return item;
   }));
+}
+
+// The projection's kind and name (once, where they are the same word) and
+// its measures.
+function showClassification(c) {
+  const name = document.createElement('strong');
+  name.textContent = [...new Set([c.kindText, c.nameText])].join(', ');
+  output.naming.replaceChildren(`${texts.naming.heading}: `, name,
+    ...c.measures.map((measure) => `; ${measure}`));
+}
+
+// The stepper at the stage shown: which, the step's explanation and
+// parameters, the table of coordinates after it, the steps done marked;
+// moving says to go there in the 3D view.
+function showStage(moving) {
+  const { steps, stages } = answer;
+  const count = steps.length;
+  const previous = Math.min(Number(stepper.value), count);
+  stage = Math.min(stage, count);
+  stepper.max = String(count);
+  stepper.value = String(stage);
+  stepper.disabled = false;
+  const step = steps[stage - 1];
+  output.stage.textContent = stage === 0 ? fill(texts.steps.stage_start, { count })
+    : fill(texts.steps.stage, { step: stage, count, title: step.title });
+  output.stageWhy.textContent = step ? `${step.explanation} ${parametersOf(step)}` : '';
+  output.stageRows.replaceChildren(...stages[stage].rows.map((row) => {
+    const tr = document.createElement('tr');
+    tr.append(Object.assign(document.createElement('th'), { textContent: row.letter }));
+    if (row.texts) {
+      tr.append(...row.texts.map((text) => Object.assign(document.createElement('td'), { textContent: text })));
+    } else {
+      tr.append(Object.assign(document.createElement('td'), { colSpan: 3, textContent: texts.steps.no_position }));
+    }
+    return tr;
+  }));
+  [...output.steps.children].forEach((item, i) => {
+    item.classList.toggle('feito', i < stage);
+    item.classList.toggle('atual', i === stage - 1);
+  });
+  if (moving && view) {
+    // One step forward or back along a rotation turns; any other way goes straight.
+    const turning = Math.abs(stage - previous) === 1
+      && steps[Math.max(stage, previous) - 1].name.startsWith('rotation');
+    view.showStage(stage, turning);
+  }
+}
+
+// The definition as text, for the printed sheet: the classical projection
+// chosen, the type, each vector after its question, the object.
+function showDefinitionText() {
+  const lines = [];
+  if (classical) {
+    lines.push(`${texts.form.classical}: ${classicalChoice.selectedOptions[0].textContent}`);
+  }
+  const typeIndex = description.types.findIndex((t) => String(t.number) === type());
+  lines.push(`${texts.form.type_legend}: [${type()}] ${texts.form.type_names[typeIndex]}`);
+  for (const role of typeDescription().roles) {
+    lines.push(`${role.question}${fields(role.field).map((input) => input.value).join(' ')}`);
+  }
+  if (objectKind.value !== '') {
+    const solid = isSolid(description, objectKind.value);
+    const [x, y, z, size] = objectFields().map((input) => input.value);
+    lines.push(`${texts.object.heading}: ${objectKind.selectedOptions[0].textContent}${solid
+      ? `; ${texts.object.centre} ${x} ${y} ${z}; ${texts.object.size} ${size}` : ''}`);
+  }
+  output.definition.textContent = lines.join('\n');
 }
 
 function showObject(object) {
@@ -308,8 +450,11 @@ function update() {
       object.centre = objectTexts.slice(0, 3);
       object.size = objectTexts[3];
     }
-    window.history.replaceState(null, '', addressOf({ tipo: type(), vectors, object }, addressPlaces,
-      window.location.pathname, description));
+    addressParts = { tipo: type(), vectors, object };
+    if (answer.steps) {
+      stage = Math.min(stage, answer.steps.length);
+    }
+    writeAddress();
   }
   const refusedObject = (answer.object && !answer.object.points) || centreMiscounted;
   if (miscounted.length > 0) {
@@ -334,17 +479,22 @@ function update() {
   output.result.textContent = answer.result;
   output.result.classList.remove('erro');
   output.note.textContent = answer.note;
-  output.echoes.textContent = answer.echoes.join('\n');
+  output.echoes.textContent = answer.echoes.map((echo, i) => `${answer.echoLetters[i]}: ${echo}`).join('\n');
   output.matrix.textContent = answer.matrix;
+  showClassification(answer.classification);
   showSteps(answer.steps);
+  showStage(false);
+  showDefinitionText();
   const object = refusedObject ? null : answer.object;
   const s = answer.scene;
   output.measures.textContent = answer.measures ? `x = ${answer.measures.x}   y = ${answer.measures.y}` : '';
   drawPlane(output.plane, {
     image: s.plane, objectImages: object?.plane, behind: object?.behind, edgeImages: object?.edgeImages,
-    title: fill(texts.drawing.plane_title, { result: answer.result }), words: texts.drawing, letters: s.letters,
+    vanishing: answer.classification.vanishingPoints, title: fill(texts.drawing.plane_title, { result: answer.result }),
+    words: texts.drawing, letters: s.letters,
   });
-  const reason = view ? view.show(s, object, texts.drawing) : texts.drawing.no_webgl;
+  const stages = object ? answer.stages : answer.stages.map(({ scene }) => ({ scene }));
+  const reason = view ? view.show(stages, s.letters, object, texts.drawing, stage) : texts.drawing.no_webgl;
   if (reason) {
     noDrawing(reason);
   } else {
@@ -359,6 +509,7 @@ $('ortogonal').addEventListener('click', () => {
     return;
   }
   const { orthogonal } = answer;
+  leaveClassical();
   form.elements.tipo.value = String(orthogonal.type);
   fields(orthogonal.field).forEach((input, i) => { input.value = orthogonal.texts[i]; });
   update();
@@ -387,6 +538,44 @@ for (const button of document.querySelectorAll('button[data-forma]')) {
   });
 }
 
+classicalChoice.addEventListener('change', () => {
+  if (!applyClassical(classicalChoice.value, null)) {
+    leaveClassical();
+  }
+  update();
+});
+classicalAngle.addEventListener('input', () => {
+  if (classical) {
+    applyClassical(classical.name, classicalAngle.value, true);
+    update();
+  }
+});
+stepper.addEventListener('input', () => {
+  if (!answer?.stages) {
+    return;
+  }
+  stage = Number(stepper.value);
+  showStage(true);
+  writeAddress();
+});
+
+// Printed, the 3D view is an image of what it shows, kept up to date once
+// the view is still and again before printing: a canvas laid out anew for
+// the sheet may lose its drawing.
+const picture = () => {
+  if (view && $('sem-desenho').hidden) {
+    output.picture.src = view.picture();
+  } else {
+    output.picture.removeAttribute('src');
+  }
+};
+window.addEventListener('beforeprint', picture);
+window.matchMedia('print').addEventListener('change', (event) => {
+  if (event.matches) {
+    picture();
+  }
+});
+
 $('baixar-plano').addEventListener('click', (event) => {
   const link = event.currentTarget;
   URL.revokeObjectURL(link.href);
@@ -399,6 +588,7 @@ $('baixar-plano').addEventListener('click', (event) => {
 const loading = createRevareza();
 try {
   view = new SceneView($('vista'), $('rotulos'));
+  view.onStill = picture;
 } catch {
   view = null;
 }
@@ -412,7 +602,7 @@ try {
   notice.hidden = false;
   throw error;
 }
-description = { types: revareza.types(), objects: revareza.objects() };
+description = { types: revareza.types(), objects: revareza.objects(), classicals: revareza.classicals() };
 texts = revareza.texts();
 build();
 
@@ -428,12 +618,20 @@ const readFromAddress = () => {
   const read = readAddress(window.location, example, description);
   addressCounts = read.counts;
   addressPlaces = read.places;
+  stage = read.stage;
   fillForm(read);
+  if (!read.classical || !applyClassical(read.classical.name, read.classical.angle, read.objectGiven)) {
+    leaveClassical();
+  }
 };
 readFromAddress();
 const edited = (event) => {
-  // A vector edited is read from its fields again, the address forgotten.
+  // A vector edited is read from its fields again, the address forgotten;
+  // the definition is no longer the classical one.
   delete addressCounts[event.target.id.replace(/-[^-]+$/, '')];
+  if (form.contains(event.target)) {
+    leaveClassical();
+  }
   update();
 };
 form.addEventListener('input', edited);

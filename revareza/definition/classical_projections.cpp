@@ -24,7 +24,9 @@ Definition framed(ProjectionType type, const HVector& x, const HVector& y) noexc
 {
     Definition d;
     d.type = type;
-    d.point = point(0.5, 0.5, 0.5);
+    // A corner of the cube, half its side from the centre along each axis.
+    const double corner = CLASSICAL_CUBE_SIDE / 2;
+    d.point = point(corner, corner, corner);
     d.x = x;
     d.y = y;
     return d;

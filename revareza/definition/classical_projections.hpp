@@ -32,6 +32,10 @@ inline constexpr ProjectionName CLASSICAL_PROJECTIONS[CLASSICAL_PROJECTION_COUNT
     ProjectionName::PERSPECTIVE_2, ProjectionName::PERSPECTIVE_3,
 };
 
+/// The side of the cube the classical projections are framed for, centred
+/// at the origin: the web page's cube of this size.
+constexpr double CLASSICAL_CUBE_SIDE = 1.0;
+
 /// The angle at which the obliques draw their receding axis unless told.
 constexpr double RECEDING_AXIS_DEGREES = 45.0;
 

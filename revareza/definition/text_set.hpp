@@ -49,8 +49,10 @@ struct ClassificationTexts {
 };
 
 /// The web page's definition form: the type's legend and each type's name
-/// (after "[number] ", in the order of projection_type_at), and the
-/// shortcuts' labels with the hints their titles give.
+/// (after "[number] ", in the order of projection_type_at), the
+/// shortcuts' labels with the hints their titles give, and the choice of a
+/// classical projection (its label, the choice of none, the field of the
+/// obliques' receding axis).
 struct FormTexts {
     const char* type_legend;
     const char* type_names[PROJECTION_TYPE_COUNT];
@@ -58,6 +60,9 @@ struct FormTexts {
     const char* orthogonal_hint;
     const char* recentre;
     const char* recentre_hint;
+    const char* classical;
+    const char* classical_none;
+    const char* classical_angle;
 };
 
 /// The page's object: its heading, the choice of object, the solid's fields,
@@ -113,9 +118,10 @@ struct ResultTexts {
 };
 
 /// The page's drawings: the 3D view's description, why nothing is drawn,
-/// the legend's words (its letters are the roles'), the plane seen face on
-/// (its description, its title before the result line, its legend of the
-/// rings) and its download.
+/// the legend's words (its letters are the roles'; the world's axes and
+/// ground), the plane seen face on (its description, its title before the
+/// result line, its legends of the rings and of the vanishing points, a
+/// vanishing point's mark, {axis} the world axis) and its download.
 struct DrawingTexts {
     const char* view_label;
     const char* no_webgl;
@@ -125,15 +131,32 @@ struct DrawingTexts {
     const char* object;
     const char* object_image;
     const char* behind;
+    const char* world;
     const char* plane_label;
     const char* plane_title;
     const char* behind_image;
+    const char* vanishing_legend;
+    const char* vanishing_mark;
     const char* download;
 };
 
+/// The projection's name under the result: the heading, and its measures
+/// ({angle} in degrees, {factor}, a vanishing point's {axis}, {x}, {y}).
+struct NamingTexts {
+    const char* heading;
+    const char* angle;
+    const char* foreshortening;
+    const char* vanishing_point;
+};
+
 /// The steps of the matrix: the heading, how they combine, each kind's
-/// title (a perspective's translation is by -C), and the words after a
-/// rotation's angle in radians and in degrees.
+/// title (a perspective's translation is by -C) and what it moves where
+/// and why (a perspective's translation and shear have their own), the
+/// names of the parameters, the words after an angle in radians and in
+/// degrees, what a negative distance means; and the stepper: its label,
+/// what it shows, the stage shown ({step} of {count}, the step's {title}),
+/// the table of coordinates (its caption, its first column, a point with
+/// no position).
 struct StepTexts {
     const char* heading;
     const char* introduction;
@@ -144,12 +167,34 @@ struct StepTexts {
     const char* rotation_x;
     const char* shear;
     const char* perspective;
+    const char* translation_why;
+    const char* translation_by_centre_why;
+    const char* rotation_y_why;
+    const char* rotation_z_why;
+    const char* rotation_x_why;
+    const char* shear_why;
+    const char* shear_by_centre_why;
+    const char* perspective_why;
+    const char* offset;
+    const char* angle;
+    const char* shear_x;
+    const char* shear_y;
+    const char* distance;
     const char* radians;
     const char* degrees;
+    const char* negative_distance;
+    const char* stepper;
+    const char* stepper_introduction;
+    const char* stage_start;
+    const char* stage;
+    const char* coordinates;
+    const char* vector_column;
+    const char* no_position;
 };
 
 /// The matrix: its heading and the command that prints it, the copies'
-/// buttons (the one for WebGL with its hint) and the copied text's label.
+/// buttons (the one for WebGL with its hint, those with five decimals with
+/// theirs) and the copied text's label.
 struct MatrixTexts {
     const char* heading;
     const char* command;
@@ -159,6 +204,9 @@ struct MatrixTexts {
     const char* latex;
     const char* columns;
     const char* columns_hint;
+    const char* numpy_decimals;
+    const char* latex_decimals;
+    const char* decimals_hint;
     const char* copied;
 };
 
@@ -172,6 +220,7 @@ struct PageTexts {
     ObjectTexts object;
     ResultTexts result;
     DrawingTexts drawing;
+    NamingTexts naming;
     StepTexts steps;
     MatrixTexts matrix;
 };

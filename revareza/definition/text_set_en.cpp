@@ -63,6 +63,9 @@ const TextSet& english_texts() noexcept
                 "Parallel, with D = X x Y as the library computes it",
                 "Recentre the view",
                 "The Home key (or R) on the 3D view",
+                "Classical projections",
+                "none: the definition in the fields",
+                "Angle of the receding axis, in degrees",
             },
             {
                 "Object",
@@ -115,24 +118,65 @@ const TextSet& english_texts() noexcept
                 "object",
                 "its image",
                 "behind the centre",
+                "the world's axes x, y and z and the ground z = 0",
                 "The plane seen face on: O at the origin, X to the right, Y up, the image P' with its measures x and y",
                 "revareza: the plane seen face on; {result}",
                 "image of a point behind the centre",
+                "V: vanishing point",
+                "V{axis}",
                 "download SVG",
+            },
+            {
+                "Classification",
+                "angle between D and the plane: {angle} degrees",
+                "foreshortening: {factor}",
+                "vanishing point of {axis}: ({x}, {y})",
             },
             {
                 "How the matrix is made",
                 "The library's steps, in the order they act: each multiplies the product of those before it on the "
                 "left, and the product of all is the matrix.",
-                "Translation by -O: the plane's origin goes to the origin",
-                "Translation by -C: the centre goes to the origin",
+                "Translation by -O",
+                "Translation by -C",
                 "Rotation about y",
-                "Rotation about z: X goes to the x axis",
-                "Rotation about x: Y goes to the y axis",
-                "Shear along z: the direction of projection (or the line from the centre to O) lies along z",
-                "Perspective: divides by the distance to the centre",
+                "Rotation about z",
+                "Rotation about x",
+                "Shear along z",
+                "Perspective",
+                "Takes the plane's origin O to the origin of space, so that the next rotations, which turn about the "
+                "origin, turn the plane about O.",
+                "Takes the centre C to the origin of space: the next rotations turn about it, and the perspective "
+                "divides by the distance from it.",
+                "Turns everything about the y axis until X lies in the xy plane (its z coordinate goes to 0), so "
+                "that the next rotation lays it on the x axis.",
+                "Turns everything about the z axis until X, already in the xy plane, lies along the x axis.",
+                "Turns everything about the x axis, where X now lies, until Y lies along the y axis: the plane is "
+                "parallel to the xy plane, with the normal X x Y along z.",
+                "Slides each point parallel to the xy plane, the more the higher it is, until the direction D lies "
+                "along z: each point's image is right below or above it, on the plane z = 0, at (x, y).",
+                "Slides each point parallel to the xy plane, in proportion to its height z, until the plane's origin "
+                "O lies on the z axis, straight above or below the centre: x and y are now measured from O.",
+                "Gives each point the weight z/d, with d the distance from the centre to the plane: divided by it, "
+                "each point goes where the line from it to the centre meets the plane z = d, and P' is at (x, y, d).",
+                "offset",
+                "angle",
+                "slant in x",
+                "slant in y",
+                "distance",
                 "rad",
                 "degrees",
+                "negative: the plane lies on the side of the centre the normal X x Y does not point to (z < 0 after "
+                "the rotations)",
+                "Step",
+                "Watch the matrix being made: the 3D view shows the plane, O, X, Y, D or C, the point and the object "
+                "moved by the product of the first steps, and the world's axes standing still. After the last, the "
+                "plane is parallel to the xy plane (z = 0 for a parallel projection, z = d for a perspective) and P' "
+                "is at (x, y).",
+                "0 of {count}: the scene as defined",
+                "{step} of {count}: {title}",
+                "Coordinates after the steps taken",
+                "vector",
+                "no position: the weight is 0",
             },
             {
                 "Matrix",
@@ -143,6 +187,9 @@ const TextSet& english_texts() noexcept
                 "LaTeX",
                 "WebGL",
                 "By columns, for WebGL and three.js's Matrix4.fromArray",
+                "numpy, 5 decimals",
+                "LaTeX, 5 decimals",
+                "With the program's five decimals, for a handout",
                 "The text copied",
             },
         },

@@ -66,6 +66,9 @@ const TextSet& portuguese_texts() noexcept
                 "Paralela, com D = X x Y como a biblioteca o calcula",
                 "Recentrar a vista",
                 "Tecla Home (ou R) na vista 3D",
+                "Projecoes classicas",
+                "nenhuma: a definicao dos campos",
+                "Angulo do eixo que recua, em graus",
             },
             {
                 "Objeto",
@@ -118,25 +121,66 @@ const TextSet& portuguese_texts() noexcept
                 "objeto",
                 "sua imagem",
                 "atras do centro",
+                "eixos x, y e z do mundo e o chao z = 0",
                 "O plano visto de frente: O na origem, X para a direita, Y para cima, a imagem P' com suas medidas x e "
                 "y",
                 "revareza: o plano visto de frente; {result}",
                 "imagem de um ponto atras do centro",
+                "F: ponto de fuga",
+                "F{axis}",
                 "baixar SVG",
+            },
+            {
+                "Classificacao",
+                "angulo entre D e o plano: {angle} graus",
+                "fator de reducao: {factor}",
+                "ponto de fuga de {axis}: ({x}, {y})",
             },
             {
                 "Como a matriz e' feita",
                 "Os passos da biblioteca, na ordem em que agem: cada um multiplica pela esquerda o produto dos "
                 "anteriores, e o produto de todos e' a matriz.",
-                "Translacao por -O: a origem do plano vai para a origem",
-                "Translacao por -C: o centro vai para a origem",
+                "Translacao por -O",
+                "Translacao por -C",
                 "Rotacao em torno de y",
-                "Rotacao em torno de z: X vai para o eixo x",
-                "Rotacao em torno de x: Y vai para o eixo y",
-                "Cisalhamento ao longo de z: a direcao de projecao (ou a reta do centro a O) fica ao longo de z",
-                "Perspectiva: divide pela distancia ao centro",
+                "Rotacao em torno de z",
+                "Rotacao em torno de x",
+                "Cisalhamento ao longo de z",
+                "Perspectiva",
+                "Leva a origem O do plano para a origem do espaco, para que as rotacoes seguintes, que giram em torno "
+                "da origem, girem o plano em torno de O.",
+                "Leva o centro C para a origem do espaco: as rotacoes seguintes giram em torno dele, e a perspectiva "
+                "divide pela distancia a ele.",
+                "Gira tudo em torno do eixo y ate X ficar no plano xy (sua coordenada z vai a 0), para que a rotacao "
+                "seguinte o deite no eixo x.",
+                "Gira tudo em torno do eixo z ate X, ja no plano xy, ficar ao longo do eixo x.",
+                "Gira tudo em torno do eixo x, onde agora esta X, ate Y ficar ao longo do eixo y: o plano fica "
+                "paralelo ao plano xy, com a normal X x Y ao longo de z.",
+                "Desliza cada ponto paralelamente ao plano xy, tanto mais quanto mais alto ele esta, ate a direcao D "
+                "ficar ao longo de z: a imagem de cada ponto fica logo abaixo ou acima dele, no plano z = 0, em "
+                "(x, y).",
+                "Desliza cada ponto paralelamente ao plano xy, na proporcao da sua altura z, ate a origem O do plano "
+                "ficar no eixo z, na vertical do centro: as medidas x e y passam a contar a partir de O.",
+                "Da a cada ponto o peso z/d, com d a distancia do centro ao plano: dividido por ele, cada ponto vai "
+                "para onde a reta que o liga ao centro encontra o plano z = d, e P' fica em (x, y, d).",
+                "deslocamento",
+                "angulo",
+                "inclinacao em x",
+                "inclinacao em y",
+                "distancia",
                 "rad",
                 "graus",
+                "negativa: o plano esta do lado do centro para onde a normal X x Y nao aponta (z < 0 depois das "
+                "rotacoes)",
+                "Passo",
+                "Veja a matriz sendo feita: a vista 3D mostra o plano, O, X, Y, D ou C, o ponto e o objeto movidos "
+                "pelo produto dos primeiros passos, e os eixos do mundo parados. Depois do ultimo, o plano e' "
+                "paralelo ao plano xy (z = 0 na paralela, z = d na perspectiva) e P' esta em (x, y).",
+                "0 de {count}: a cena como foi definida",
+                "{step} de {count}: {title}",
+                "Coordenadas depois dos passos feitos",
+                "vetor",
+                "sem posicao: o peso e' 0",
             },
             {
                 "Matriz",
@@ -147,6 +191,9 @@ const TextSet& portuguese_texts() noexcept
                 "LaTeX",
                 "WebGL",
                 "Por colunas, para WebGL e Matrix4.fromArray do three.js",
+                "numpy, 5 casas",
+                "LaTeX, 5 casas",
+                "Com as cinco casas decimais do programa, para uma apostila",
                 "O texto copiado",
             },
         },

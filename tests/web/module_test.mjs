@@ -9,8 +9,12 @@
 // decimal, neighbours of rounding boundaries, random bit patterns. On the
 // generated ones, the steps' matrices multiplied in order are the matrix
 // as copied for WebGL, bit for bit, and so are its numpy and LaTeX
-// copies, each step has its kind's title and a rotation's degrees are its
-// radians times 180/pi. The page's description: each type's vectors in the
+// copies; the copies with five decimals and the steps' matrices as shown
+// are the program's numbers with no negative zero; after the first K
+// steps the point is those steps' product applied to it, bit for bit;
+// each step has its kind's title and explanation and a rotation's degrees
+// are its radians times 180/pi. The classical projections, each with the
+// page's cube, classified as they are called. The page's description: each type's vectors in the
 // order the program asks for them, with its questions; the objects; every
 // text of the page; the vector blamed for a refusal, and a list's or a
 // size's refusal in the page's words. A cube's points give the program's
@@ -194,10 +198,44 @@ answers.slice(0, generatedMatrices).forEach((answer, m) => {
   check(same(numbers(answer.copies.numpy), rowMajor(copied)), `matrix ${m + 1}: numpy ${answer.copies.numpy}`);
   check(same(numbers(answer.copies.latex), rowMajor(copied)),
     `matrix ${m + 1}: LaTeX ${answer.copies.latex}`);
+  // The handout's copies and the steps' matrices as the page shows them:
+  // the program's five decimals, a zero without its minus.
+  const decimals = (text) => text.match(/-?\d+\.\d{5}(?!\d)/g) ?? [];
+  const program = decimals(answer.matrix).map((t) => t.replace(/^-(0\.0+)$/, '$1'));
+  check(decimals(answer.copies.numpyDecimals ?? '').join() === program.join()
+    && decimals(answer.copies.latexDecimals ?? '').join() === program.join(),
+  `matrix ${m + 1}: five decimals ${answer.copies.numpyDecimals} ${answer.copies.latexDecimals}`);
+  check(answer.steps.every((step) => step.decimals === step.matrix.replace(/-(0\.00000)(?!\d)/g, ' $1')),
+    `matrix ${m + 1}: the steps' matrices shown ${answer.steps.map((step) => step.decimals)}`);
 });
 
-// Each step's title is the set's for its kind (a perspective's
-// translation is by -C), and each rotation's angle in degrees is its
+// After the first K steps the point, as the page draws and lists it, is
+// the product of those steps' matrices applied to it, bit for bit: each
+// row summed left to right, then divided by the weight.
+const applied = (c, p) => {
+  const r = [0, 1, 2, 3].map((i) => c[i] * p[0] + c[4 + i] * p[1] + c[8 + i] * p[2] + c[12 + i]);
+  return r.slice(0, 3).map((v) => v / r[3]);
+};
+let staged = 0;
+computed.slice(0, 2000).forEach((d, m) => {
+  const point = computed[m + 1].slice(1, 4);
+  const answer = revareza.compute(Number(d[0]), [...point, ...d.slice(1)], null);
+  if (answer.message !== undefined) {
+    return;
+  }
+  staged += 1;
+  const matrices = answer.steps.map((step) => columns(step.columns));
+  check(answer.stages?.length === matrices.length + 1, `definition ${m + 1}: ${answer.stages?.length} stages`);
+  (answer.stages ?? []).forEach((stage, k) => {
+    const expected = k === 0 ? point.map(Number) : applied(matrices.slice(0, k).reduce((t, s) => times(s, t)),
+      point.map(Number));
+    check(stage.scene.point === null ? k === matrices.length && answer.scene.image === null
+      : same(stage.scene.point, expected), `definition ${m + 1}, after ${k} steps: ${stage.scene.point}, not ${expected}`);
+  });
+});
+
+// Each step's title and explanation are the set's for its kind (a
+// perspective's translation is by -C, its shear brings O over C), and each rotation's angle in degrees is its
 // radians times 180/pi.
 const stepTexts = revareza.texts().steps;
 answers.slice(0, generatedMatrices).forEach((answer, m) => {
@@ -205,6 +243,9 @@ answers.slice(0, generatedMatrices).forEach((answer, m) => {
   for (const step of answer.steps ?? []) {
     check(step.title === stepTexts[step.name === 'translation' && perspective ? 'translation_by_centre' : step.name],
       `matrix ${m + 1}: the title of ${step.name} ${step.title}`);
+    const why = `${step.name}${perspective && ['translation', 'shear'].includes(step.name) ? '_by_centre' : ''}_why`;
+    check(step.explanation === stepTexts[why] && stepTexts[why] !== undefined,
+      `matrix ${m + 1}: the explanation of ${step.name} ${step.explanation}`);
     for (const p of step.parameters.filter((q) => q.degrees !== undefined)) {
       const radians = Number(p.value);
       check(Math.abs(Number(p.degrees) - radians * (180 / Math.PI)) <= 1e-15 * Math.abs(radians * (180 / Math.PI)),
@@ -212,6 +253,20 @@ answers.slice(0, generatedMatrices).forEach((answer, m) => {
     }
   }
 });
+
+// The classical projections: each, with the page's cube, named as it is
+// called; an angle that is no number refused in the page's words.
+const classicals = revareza.classicals?.() ?? [];
+check(classicals.length === 11 && classicals.filter((c) => c.receding).map((c) => c.key).join()
+  === 'cavaleira,gabinete,militar', `classicals(): ${JSON.stringify(classicals)}`);
+for (const c of classicals) {
+  const classical = revareza.classical(c.key, '30');
+  const roles = revareza.types().find((t) => t.number === classical.type).roles;
+  const answer = revareza.compute(classical.type, roles.flatMap((r) => classical.vectors[r.field]), classical.object);
+  check(answer.classification?.name === c.key && answer.object.points.length === 8 && c.name !== '',
+    `the classical ${c.key}: ${JSON.stringify(answer.classification)}`);
+}
+check(revareza.classical?.('cavaleira', 'x')?.message === "nao e' um numero", 'a classical angle that is no number');
 
 // The page's description: each type's vectors in the order the program
 // asks for them, with its questions, a direction echoed after its own; the
@@ -373,6 +428,6 @@ console.log(`after 10,000 calls: heap in use ${revareza.memoryInUse()} bytes (${
 check(revareza.memoryInUse() === heap && revareza.count_emval_handles() === handles && revareza.HEAP8.length === memory,
   'the heap, the handles or the memory grew');
 
-console.log(`${multiplied} definitions' steps multiplied, ${cubeLines.length} cube points against the program; `
+console.log(`${multiplied} definitions' steps multiplied, ${staged} staged, ${cubeLines.length} cube points against the program; `
   + `${failures.length} checks failed`);
 process.exitCode = differing.length === 0 && generatedMatrices >= 20000 && failures.length === 0 ? 0 : 1;

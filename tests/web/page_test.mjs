@@ -16,7 +16,14 @@
 // centre drawn as the two rays of its image, a vector of four numbers in
 // the address refused, an object of 1,000 points in an address every
 // server takes, a cube of size 1e300 or 1e-300 with nothing drawn at NaN.
-// Saves the screenshots the README shows.
+// The lab: the classical projections from the address, with the
+// library's fields, cube, name and the program's matrix, left on an edit;
+// the stepper's table after each number of steps against the product of
+// those steps' matrices, the world's axes still; the steps in Portuguese
+// alone with no negative zero; the whole result line and matrix at 1e300,
+// x and y in scientific notation there; one A4 sheet printed, with no
+// control on it. Saves the screenshots the README, docs/web.md and the
+// guide (docs/guia.md) show.
 // The page is built from the library's description: each type's vectors
 // in its order, with its questions, and the steps' titles and the rest of
 // its words from its texts; the fields marked for a refusal are the
@@ -74,6 +81,13 @@ const programDialogues = (cases) => {
     }
   }
   return answers;
+};
+// The program's echoes as the page shows them: each after the letter of
+// its vector (X, Y, D), the program's text kept.
+const named = (c, echoes) => {
+  const letters = described.find((t) => String(t.number) === c.type).roles.filter((r) => r.kind === 'direction')
+    .map((r) => r.letter);
+  return echoes.split('\n').map((echo, i) => `${letters[i]}: ${echo}`).join('\n');
 };
 // Matrix mode's message for a refused definition.
 const programRefusal = (c) => {
@@ -235,7 +249,7 @@ try {
   } else {
     console.log(`(not held to 1.5 s: a load of ${load.toFixed(1)} on ${os.cpus().length} cores)`);
   }
-  check(bytes <= 700 * 1024, `${bytes} bytes transferred`);
+  check(bytes <= 750 * 1024, `${bytes} bytes transferred`);
   const exampleAnswer = programDialogues([example])[0];
   let now = await shown();
   check(now.result === exampleAnswer.result && now.matrix === programMatrices([example])[0], `the example: ${now.result}`);
@@ -283,7 +297,7 @@ try {
     vectors: [...document.querySelectorAll('#definicao fieldset.vetor:not([hidden])')].map((f) => [f.dataset.nome,
       f.querySelector('legend').textContent]),
     types: [...document.querySelectorAll('input[name=tipo]')].map((r) => [r.value, r.parentElement.textContent]),
-    titles: [...document.querySelectorAll('#passos h3')].map((h) => [h.firstChild.textContent, h.querySelector('code').textContent]),
+    titles: [...document.querySelectorAll('#passos h3')].map((h) => h.textContent),
     words: [document.title, document.querySelector('#passos-secao h2').textContent,
       [...document.querySelectorAll('#objeto-tipo option')].map((o) => o.textContent).join(', ')],
   }));
@@ -293,9 +307,11 @@ try {
     check(JSON.stringify(built.vectors) === JSON.stringify(t.roles.map((r) => [r.field, r.question.trim()]))
       && JSON.stringify(built.types) === JSON.stringify(described.map((u, i) => [String(u.number), ` [${u.number}] ${texts.form.type_names[i]}`])),
     `type ${t.number}: the form ${JSON.stringify(built)}`);
-    const titles = built.titles.map(([title, name]) => [title, texts.steps[name === 'translation' && t.number === 2
-      ? 'translation_by_centre' : name]]);
-    check(titles.length >= 5 && titles.every(([shown, set]) => shown === `${set} `), `type ${t.number}: the steps' titles ${JSON.stringify(titles)}`);
+    // The library's steps in their order: a perspective's translation is by -C.
+    const kinds = t.number === 2 ? ['translation_by_centre', 'rotation_y', 'rotation_z', 'rotation_x', 'shear', 'perspective']
+      : ['translation', 'rotation_y', 'rotation_z', 'rotation_x', 'shear'];
+    check(built.titles.join() === kinds.map((kind) => texts.steps[kind]).join(),
+      `type ${t.number}: the steps' titles ${JSON.stringify(built.titles)}`);
     check(JSON.stringify(built.words) === JSON.stringify([`revareza: ${texts.subtitle}`, texts.steps.heading,
       [texts.object.none, ...library.objects().map((o) => o.name)].join(', ')]), `the page's words: ${built.words}`);
   }
@@ -308,7 +324,7 @@ try {
     now = await shown();
     check(sameText(now.matrix, matrices[i]), `${links[i]}: #matriz ${JSON.stringify(now.matrix)}, program ${JSON.stringify(matrices[i])}`);
     check(sameText(now.result, dialogues[i].result), `${links[i]}: #resultado ${now.result}, program ${dialogues[i].result}`);
-    check(sameText(now.echoes, dialogues[i].echoes), `${links[i]}: echoes ${now.echoes}, program ${dialogues[i].echoes}`);
+    check(sameText(now.echoes, named(c, dialogues[i].echoes)), `${links[i]}: echoes ${now.echoes}, program ${dialogues[i].echoes}`);
   }
   const types = new Set(cases.map((c) => c.type));
   check(cases.length >= 50 && types.size === 2 && links.some((l) => l.includes('%2C')), `${cases.length} definitions of types ${[...types]}`);
@@ -440,14 +456,14 @@ try {
       `${link}: ${now.result}, marked ${now.invalid}`);
   }
 
-  // A rotation's angle, in radians and in degrees: degrees are radians
-  // times 180/pi.
+  // A rotation's angle, in radians and in degrees with five decimals:
+  // degrees are radians times 180/pi, within their rounding.
   await open(`${origin}/?tipo=1&ponto=1,2,3&origem=0,0,0&x=1,2,2&y=0,1,3&direcao=1,1,4`);
   const angles = await page.$$eval('#passos .parametros', (ps) => ps.map((p) => p.textContent));
-  const rotations = angles.map((text) => new RegExp(`^angle = (\\S+) ${texts.steps.radians} = (\\S+) ${texts.steps.degrees}$`)
-    .exec(text)).filter((m) => m);
+  const rotations = angles.map((text) => new RegExp(`^${texts.steps.angle} = (-?\\d+\\.\\d{5}) ${texts.steps.radians} = `
+    + `(-?\\d+\\.\\d{5}) ${texts.steps.degrees}$`).exec(text)).filter((m) => m);
   check(rotations.length === 3 && rotations.some(([, radians]) => Number(radians) !== 0) && rotations.every(([, radians, degrees]) =>
-    Math.abs(Number(degrees) - Number(radians) * (180 / Math.PI)) <= 1e-15 * Math.abs(Number(degrees))),
+    Math.abs(Number(degrees) - Number(radians) * (180 / Math.PI)) <= 5e-6 * (1 + 180 / Math.PI)),
   `the rotations' angles: ${JSON.stringify(angles)}`);
 
   // A 4 MB field: the same page as a one-character refusal in its place,
@@ -547,6 +563,18 @@ try {
       check(now.result === programDialogues([scaled(s)])[0].result && now.reason === '' && drawn.plane > 500
         && drawn.point > 30 && drawn.image > 30, `scaled by 1${s} at ${width}: ${now.result} ${JSON.stringify(drawn)}`);
       check(wide.width <= width && wide.elements.length === 0, `scaled by 1${s} at ${width}: ${JSON.stringify(wide)}`);
+      // The program's lines whole, wrapped inside their boxes; x and y
+      // beneath the plane's view as numbers a reader can take in.
+      const seen = await page.evaluate(() => ({
+        cut: ['resultado', 'matriz'].filter((id) => {
+          const e = document.getElementById(id);
+          return e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1;
+        }),
+        measures: (document.getElementById('medidas').textContent.match(/-?\d+\.\d+(?:e[-+]\d+)?/g) ?? []).map(Number),
+      }));
+      const image = [0.5, 1].map((v) => v * Number(`1${s}`));
+      check(seen.cut.length === 0 && seen.measures.length === 2 && seen.measures.every((v, i) => Math.abs(v - image[i])
+        <= 1e-5 * image[i]), `scaled by 1${s} at ${width}: cut ${seen.cut}, measures ${seen.measures}`);
     }
   }
   // The example beside a cube of any size: every position drawn finite,
@@ -597,6 +625,103 @@ try {
   check(now.result === programDialogues([moved])[0].result && inFragment.search === ''
     && inFragment.hash === `#${query(moved).slice(1)}`, `the definition in the fragment: ${now.result}, ${page.url()}`);
 
+  // The classical projections in one click, and from the address: the
+  // library's definition in the fields with the page's cube, its name in
+  // #classificacao, the program's matrix for the fields' numbers, the
+  // vanishing points on the plane's own view; an edit leaves the choice.
+  const fields = ['ponto', 'origem', 'x', 'y', 'direcao', 'centro'];
+  for (const [name, angle, called, vanishing] of [['cavaleira', '45', 'cavaleira', 0], ['gabinete', '30', 'gabinete', 0],
+    ['isometrica', '45', 'isometrica', 0], ['perspectiva-2', '45', '2 pontos de fuga', 2]]) {
+    await open(`${origin}/?classica=${name}${angle === '45' ? '' : `&classica-angulo=${angle}`}`);
+    const expected = library.classical?.(name, angle);
+    const got = await page.evaluate((names) => ({
+      type: document.querySelector('input[name=tipo]:checked')?.value,
+      vectors: Object.fromEntries(names.map((n) => [n, ['x', 'y', 'z'].map((a) => document.getElementById(`${n}-${a}`).value)])),
+      object: ['objeto-tipo', 'objeto-centro-x', 'objeto-centro-y', 'objeto-centro-z', 'objeto-tamanho']
+        .map((id) => document.getElementById(id).value).join(),
+      chosen: document.getElementById('classicas')?.value,
+      named: document.getElementById('classificacao')?.textContent ?? '',
+      marks: document.querySelectorAll('#plano .ponto-de-fuga').length,
+    }), fields);
+    const c = { type: got.type, ponto: got.vectors.ponto, origem: got.vectors.origem, x: got.vectors.x, y: got.vectors.y,
+      direcao: got.vectors.direcao, centro: got.vectors.centro };
+    now = await shown();
+    check(expected !== undefined && String(expected.type) === got.type && got.chosen === name
+      && Object.entries(expected.vectors).every(([n, v]) => got.vectors[n].join() === v.join())
+      && got.object === 'cubo,0,0,0,1' && got.named.includes(called) && got.marks === vanishing
+      && now.matrix === programMatrices([c])[0], `classica=${name}: ${JSON.stringify(got)}, ${now.matrix}`);
+    await setField('ponto-x', '0.25');
+    check(!page.url().includes('classica') && await page.evaluate(() => document.getElementById('classicas')?.value) === '',
+      `classica=${name} edited: ${page.url()}`);
+  }
+
+  // The stepper: after the first K steps, P's coordinates in the table are
+  // the product of those steps' matrices applied to P, K from 0 to the
+  // last, each kept in the address; the drawing still between steps.
+  const still = () => page.waitForFunction(() => window.revarezaDrawing?.()?.moving === false);
+  for (const link of [query(example), '?tipo=1&ponto=1,2,3&origem=0,0,0&x=1,1,0&y=0,0,1&direcao=1,-1,0',
+    '?tipo=1&ponto=1,2,3&origem=1,-2,0.5&x=1,2,2&y=0,1,3&direcao=1,1,4']) {
+    await open(`${origin}${link}&passo=2`);
+    if (!check(await page.$('#passo') !== null && await page.$eval('#passo', (e) => e.value) === '2',
+      `${link}&passo=2: no stepper at 2`)) {
+      continue;
+    }
+    const stepMatrices = await page.$$eval('#passos pre', (pres) => pres.map((pre) => JSON.parse(pre.dataset.colunas)));
+    const p = (await page.$$eval('#ponto-x, #ponto-y, #ponto-z', (inputs) => inputs.map((i) => Number(i.value))));
+    const worlds = new Set();
+    for (let k = 0; k <= stepMatrices.length; k += 1) {
+      await setField('passo', String(k));
+      await still();
+      const world = (await drawn()).things;
+      worlds.add(JSON.stringify([world['mundo-eixos'], world['mundo-grade']?.length > 0]));
+      const row = await page.$$eval('#passo-tabela tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent))
+        .find((cells) => cells[0] === 'P'));
+      let expected = p;
+      if (k > 0) {
+        const m = stepMatrices.slice(0, k).reduce((t, s) => times(s, t));
+        const r = [0, 1, 2, 3].map((i) => m[i] * p[0] + m[4 + i] * p[1] + m[8 + i] * p[2] + m[12 + i]);
+        expected = r.slice(0, 3).map((v) => v / r[3]);
+      }
+      check(row?.slice(1).every((text, i) => Math.abs(Number(text) - expected[i]) <= 5.0001e-6)
+        && (k === 0 || page.url().includes(`passo=${k}`)), `${link} after ${k} steps: P ${row}, not ${expected}, ${page.url()}`);
+    }
+    // The world's axes, three, and its ground stay where they are.
+    check(worlds.size === 1 && JSON.parse([...worlds][0])[0]?.length === 18 && JSON.parse([...worlds][0])[1],
+      `${link}: the world's axes and ground ${[...worlds]}`);
+  }
+
+  // The steps in Portuguese alone, with no negative zero; a negative
+  // distance says what its sign means.
+  for (const link of [query(example), '?tipo=1&ponto=1,2,3&origem=0,0,0&x=1,1,0&y=0,0,1&direcao=1,-1,0',
+    '?tipo=2&ponto=1,2,-10&origem=0,0,-5&x=1,0,0&y=0,1,0&centro=0,0,0']) {
+    await open(origin + link);
+    const steps = await page.$eval('#passos', (e) => ({ text: e.textContent, html: e.outerHTML }));
+    check(!/(^|[^\w.])-0(\.0*)?(?![\w.])/.test(steps.text) && !/translation|rotation_|angle|distance/.test(steps.html)
+      && steps.text.includes(texts.steps.rotation_x_why)
+      && steps.text.includes(texts.steps.negative_distance) === link.includes('origem=0,0,-5'), `${link}: the steps ${steps.text}`);
+  }
+
+  // A sheet to print: one A4 page with no button or field, the 3D view as
+  // an image.
+  const sheet = `${origin + query(example)}&objeto=casa&objeto-centro=1,-0.5,8&objeto-tamanho=2.5`;
+  await open(sheet);
+  await page.emulateMediaType('print');
+  await page.waitForFunction(() => document.getElementById('vista-impressa')?.complete ?? true);
+  const printed = await page.evaluate(() => {
+    const shows = (e) => { const r = e.getBoundingClientRect(); return r.width > 0 && r.height > 0; };
+    const image = document.getElementById('vista-impressa');
+    return {
+      controls: [...document.querySelectorAll('button, input, select, textarea')].filter(shows).map((e) => e.id || e.tagName),
+      image: image !== null && shows(image) && image.naturalWidth > 0,
+      canvas: shows(document.getElementById('vista')),
+    };
+  });
+  const pdf = Buffer.from(await page.pdf({ format: 'A4' })).toString('latin1');
+  const sheets = (pdf.match(/\/Type\s*\/Page(?!s)/g) ?? []).length;
+  await page.emulateMediaType(null);
+  check(printed.controls.length === 0 && printed.image && !printed.canvas && sheets === 1,
+    `printed: ${JSON.stringify(printed)}, ${sheets} pages`);
+
   // The screenshots: a house on the README's plane, the plane's own view
   // and the steps.
   const shot = `${origin + query(example)}&objeto=casa&objeto-centro=1,-0.5,8&objeto-tamanho=2.5`;
@@ -606,8 +731,22 @@ try {
   await open(shot);
   await pixels();
   await page.screenshot({ path: path.join(screenshots, 'pagina.png'), fullPage: true });
+  // The guide's three examples (docs/guia.md), each with the page's cube:
+  // an oblique onto z = 0, the README's perspective, a tilted plane with
+  // the stepper half-way.
+  for (const [name, link] of [
+    ['guia-exemplo-1', '?tipo=1&ponto=1,2,3&origem=0,0,0&x=1,0,0&y=0,1,0&direcao=1,0,1&objeto=cubo&objeto-centro=0.5,0.5,0.5&objeto-tamanho=1'],
+    ['guia-exemplo-2', `${query(example)}&objeto=cubo&objeto-centro=0,0,8&objeto-tamanho=2`],
+    ['guia-exemplo-3', '?tipo=1&ponto=1,2,3&origem=0,0,0&x=1,1,0&y=0,0,1&direcao=1,-1,0&objeto=cubo&objeto-centro=0,0,0'
+      + '&objeto-tamanho=1&passo=3']]) {
+    await open(origin + link);
+    await still();
+    await pixels();
+    await page.screenshot({ path: path.join(screenshots, `${name}.png`), fullPage: true });
+  }
 
-  const foreign = requests.filter((url) => !url.startsWith(`${origin}/`));
+  // The picture of the 3D view printed is a data: URL, which leaves no machine.
+  const foreign = requests.filter((url) => !url.startsWith(`${origin}/`) && !url.startsWith('data:'));
   check(foreign.length === 0, `requests outside ${origin}: ${foreign}`);
   console.log(`${cases.length} definitions in the address, refusals, typing, the camera, scales, objects, steps, `
     + `phone size; ${requests.length} requests, all to ${origin}`);

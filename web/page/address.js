@@ -4,7 +4,10 @@
 // &centro=0,0,0, a comma (or %2C) between the numbers of a vector;
 // objeto=cubo&objeto-centro=0,0,0&objeto-tamanho=1 for a solid,
 // objeto=lista&pontos=...&arestas=... (a line a point, a line an edge) for
-// a list. Either part, or both, may stand in the fragment instead
+// a list; classica=cavaleira&classica-angulo=30 for a classical
+// projection in place of the type and vectors, and passo=3 for the stage
+// of the matrix shown, with the definition. Either part, or both, may
+// stand in the fragment instead
 // (#objeto=lista&pontos=...), which no server sees: servers refuse request
 // lines over about 8 KB, and a list of points is longer. The address the
 // page writes reads back to the same fields, each part where it was read,
@@ -16,6 +19,7 @@
 // [{kind, solid}]}, as the binding's types() and objects() give it.
 
 const OBJECT_KEYS = ['objeto', 'objeto-centro', 'objeto-tamanho', 'pontos', 'arestas'];
+const CLASSICAL_KEYS = ['classica', 'classica-angulo', 'passo'];
 // The longest request line many servers take (nginx's and Apache's
 // default, 8 KB), its line end included.
 const REQUEST_LINE_MAX = 8192;
@@ -41,11 +45,13 @@ const listKind = (description) => description.objects.find((o) => !o.solid).kind
 // What the address (location's search and hash) holds over the defaults:
 // {tipo (or null for a value that is no type's number), vectors: {name: [3
 // texts]}, counts: {name: how many numbers, where not 3}, object: {kind,
-// centre, size, points, edges}, places: {definition, object: 'query' or
+// centre, size, points, edges}, objectGiven: whether the address names an
+// object, classical: {name, angle (its text, or null)} or null, stage: the
+// number of steps shown, places: {definition, object: 'query' or
 // 'fragment', where each was read}}. A key in both takes the fragment's.
 export function readAddress({ search, hash }, defaults, description) {
   const vectors = vectorNames(description);
-  const definitionKeys = ['tipo', ...vectors];
+  const definitionKeys = ['tipo', ...vectors, ...CLASSICAL_KEYS];
   const query = new URLSearchParams(search);
   const fragment = new URLSearchParams(hash.replace(/^#/, ''));
   // Each key's first value, as URLSearchParams.get gives it.
@@ -74,7 +80,11 @@ export function readAddress({ search, hash }, defaults, description) {
       }
     }
   }
+  read.classical = params.has('classica')
+    ? { name: params.get('classica'), angle: params.get('classica-angulo') } : null;
+  read.stage = /^\d+$/.test(params.get('passo') ?? '') ? Number(params.get('passo')) : 0;
   const kind = params.get('objeto');
+  read.objectGiven = params.has('objeto');
   if (description.objects.some((o) => o.kind === kind)) {
     read.object.kind = kind;
   }
@@ -99,15 +109,28 @@ const encoded = (text) => encodeURIComponent(text).replaceAll('%20', '+');
 
 // The address, from the path on, for a definition: {tipo, vectors: {name:
 // [3 texts]} (the type's vectors, in its order), object: {kind, centre,
-// size, points, edges}}, each part where places puts it ('query' or
+// size, points, edges}, classical: {name, angle (a text, or null for its
+// default)} or null, which stands for the type and vectors, stage: the
+// steps shown (written where not 0)}, each part where places puts it ('query' or
 // 'fragment'), unless the request line for the path and the query would
 // pass REQUEST_LINE_MAX: then the object goes to the fragment, and if that
 // is not enough, the definition too. Texts of vectors hold no comma (the
 // library writes a decimal comma as a point).
-export function addressOf({ tipo, vectors, object }, places, path, description) {
-  const definition = [`tipo=${tipo}`];
-  for (const [name, texts] of Object.entries(vectors)) {
-    definition.push(`${name}=${texts.map(encoded).join(',')}`);
+export function addressOf({ tipo, vectors, object, classical = null, stage = 0 }, places, path, description) {
+  const definition = [];
+  if (classical) {
+    definition.push(`classica=${encoded(classical.name)}`);
+    if (classical.angle !== null) {
+      definition.push(`classica-angulo=${encoded(classical.angle)}`);
+    }
+  } else {
+    definition.push(`tipo=${tipo}`);
+    for (const [name, texts] of Object.entries(vectors)) {
+      definition.push(`${name}=${texts.map(encoded).join(',')}`);
+    }
+  }
+  if (stage > 0) {
+    definition.push(`passo=${stage}`);
   }
   const objectPairs = [];
   if (isSolid(description, object.kind)) {

@@ -4,7 +4,8 @@
 // object's points and edges, each edge's as the library gives it (a
 // segment, or the rays out to the view's edge of an edge that crosses the
 // plane through the centre), the images of points behind the centre as
-// rings. Self-contained (colours and fonts inline, its legend), so that it
+// rings, and the vanishing points of a perspective that lie near enough to
+// show (VANISHING_REACH). Self-contained (colours and fonts inline, its legend), so that it
 // downloads as an SVG file as it is.
 import { cutParts } from './clip.js';
 import { finite, fitting } from './scale.js';
@@ -15,8 +16,13 @@ const WIDTH = 480;
 const HEIGHT = 360;
 const MARGIN = 36;
 const FONT = 15;
+// The view takes in a vanishing point at most this many times as far from
+// O as the farthest of the rest; one farther is left out (#classificacao
+// gives its coordinates).
+const VANISHING_REACH = 8;
 const COLOURS = {
   axes: '#1f5fbf', origin: '#222222', image: '#c2189a', measure: '#2e8b57', object: '#7a3e9d', guide: '#555555',
+  vanishing: '#b35c00',
 };
 
 function element(name, attributes, text) {
@@ -56,10 +62,13 @@ export function emptyPlane(svg, reason) {
 
 // image: [u, v] of P' or null; objectImages: [[u, v] or null]; behind:
 // [whether each point is behind the centre]; edgeImages: the library's
-// parts of each edge's image; title: what the file says it shows; words:
-// the library's (too_large, behind_image); letters: the vectors' (point,
-// origin, x, y).
-export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImages = [], title, words, letters }) {
+// parts of each edge's image; vanishing: the library's vanishing points,
+// [{axis, at: [u, v]}]; title: what the file says it shows; words: the
+// library's (too_large, behind_image, vanishing_mark, vanishing_legend);
+// letters: the vectors' (point, origin, x, y).
+export function drawPlane(svg, {
+  image, objectImages = [], behind = [], edgeImages = [], vanishing = [], title, words, letters,
+}) {
   if (!finite([image, objectImages, edgeImages])) {
     emptyPlane(svg, words.too_large);
     return;
@@ -73,6 +82,11 @@ export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImag
       onPlane.push(p);
     }
   }
+  // Halved before squared, so that no distance overflows.
+  const far = (p) => Math.hypot(p[0] / 2, p[1] / 2);
+  const farthest = Math.max(...onPlane.map(far));
+  const shown = vanishing.filter((v) => finite(v.at) && (far(v.at) === 0 || far(v.at) <= VANISHING_REACH * farthest));
+  onPlane.push(...shown.map((v) => v.at));
   const fit = fitting(onPlane);
   // The same number of pixels for a unit along X and along Y, as many as
   // let every point in, Y up.
@@ -144,6 +158,21 @@ export function drawPlane(svg, { image, objectImages = [], behind = [], edgeImag
     marks.push({ x: p[0], y: p[1] });
   }
   svg.append(element('circle', { cx: o[0], cy: o[1], r: 4, fill: COLOURS.origin }));
+
+  // The vanishing points: a diamond each, named by its axis.
+  for (const v of shown) {
+    const [cx, cy] = at(v.at);
+    svg.append(element('path', {
+      d: `M${cx},${cy - 6} l6,6 l-6,6 l-6,-6 z`, fill: 'none', stroke: COLOURS.vanishing, 'stroke-width': 2,
+      class: 'ponto-de-fuga',
+    }));
+    labels.push({ text: words.vanishing_mark.replace('{axis}', v.axis), at: [cx, cy], colour: COLOURS.vanishing });
+    marks.push({ x: cx, y: cy });
+  }
+  if (shown.length > 0) {
+    svg.append(element('text', { x: WIDTH - 8, y: HEIGHT - 9, 'text-anchor': 'end', fill: COLOURS.vanishing,
+      'font-size': FONT - 3 }, words.vanishing_legend));
+  }
 
   const sizes = labels.map((l) => ({ x: l.at[0], y: l.at[1], w: l.text.length * FONT * 0.7, h: FONT }));
   placeLabels(sizes, WIDTH, HEIGHT, marks).forEach((place, i) => {

@@ -2,12 +2,16 @@
 // D or from C, the image P', and the object with its images on the plane:
 // each edge's image as the library gives it (a segment, or the rays out to
 // the patch's edge of an edge that crosses the plane through the centre),
-// points behind the centre as rings. Everything is moved and scaled into
-// [-1, 1] before three.js sees it (its numbers are single precision), so
-// that coordinates from 1e-300 to 1e300 draw alike. The labels are HTML over the canvas: always the same size,
-// placed so as not to cover one another. The camera stays where the user
-// put it until reset() frames the scene again. Why nothing is drawn is the
-// page's to say.
+// points behind the centre as rings; the world's axes and a light grid on
+// its ground z = 0. It shows the scene after the first k steps of the
+// matrix, as the library moves it, and goes from one such stage to another
+// in a short animation; every stage is scaled alike, so that the world's
+// axes stay put. Everything is moved and scaled into [-1, 1] before
+// three.js sees it (its numbers are single precision), so that coordinates
+// from 1e-300 to 1e300 draw alike. The labels are HTML over the canvas:
+// always the same size, placed so as not to cover one another. The camera
+// stays where the user put it until reset() frames the scene again. Why
+// nothing is drawn is the page's to say.
 import {
   BufferGeometry, CanvasTexture, Color, DoubleSide, Float32BufferAttribute, Group, LineBasicMaterial, LineSegments,
   Mesh, MeshBasicMaterial, PerspectiveCamera, Points, PointsMaterial, Scene, Vector3, WebGLRenderer,
@@ -21,7 +25,13 @@ import { placeLabels } from './labels.js';
 export const COLOURS = {
   background: 0xffffff, plane: 0x3d7fd6, xAxis: 0xd62828, yAxis: 0x2a9d3c, origin: 0x222222, point: 0xf08c00,
   image: 0xc2189a, centre: 0x5b3fa8, projector: 0x555555, object: 0x0f8b8d, objectImage: 0xe07bc7,
+  world: 0x8a8f98, worldLabel: 0x5a5f68, grid: 0xe4e6ea,
 };
+const AXES = ['x', 'y', 'z'];
+// How long the view takes from one stage to the next, and how long it
+// stays as it is before it is still, in milliseconds.
+const ANIMATION = 600;
+const STILL = 300;
 const css = (colour) => `#${colour.toString(16).padStart(6, '0')}`;
 
 const sub = (a, b) => a.map((v, i) => v - b[i]);
@@ -36,6 +46,42 @@ const unit = (a) => {
   const size = Math.max(...a.map(Math.abs));
   return size > 0 ? a.map((v) => v / size) : a;
 };
+
+// Eased from 0 to 1: slow at either end.
+const smooth = (t) => t * t * (3 - 2 * t);
+const mix = (a, b, t) => a.map((v, i) => v * (1 - t) + b[i] * t);
+// A direction on the way from a to b, of length 1; b itself where the way
+// passes through 0 (a turn by half a circle).
+const direction = (a, b, t) => {
+  const d = mix(a, b, t);
+  return length(d) > 0 ? times(d, 1 / length(d)) : b;
+};
+
+// A pose on the way from a to b (t from 0 to 1). Positions go in straight
+// lines, or, about a rotation's centre (the world's origin, scaled), along
+// arcs: their distance from it goes from one to the other as their
+// direction turns. A point with no position at one end (the centre after
+// the perspective step) stays where it has one for half the way.
+function between(a, b, t, about) {
+  const place = (p, q) => {
+    if (!p || !q) {
+      return t < 0.5 ? p : q;
+    }
+    if (!about) {
+      return mix(p, q, t);
+    }
+    const [dp, dq] = [sub(p, about), sub(q, about)];
+    const reach = length(dp) * (1 - t) + length(dq) * t;
+    const way = mix(dp, dq, t);
+    const size = length(way);
+    return size > 0 ? add(about, times(way, reach / size)) : mix(p, q, t);
+  };
+  return {
+    o: place(a.o, b.o), x: direction(a.x, b.x, t), y: direction(a.y, b.y, t), normal: b.normal,
+    p: place(a.p, b.p), image: place(a.image, b.image), centre: place(a.centre, b.centre), direction: b.direction,
+    points: b.points.map((q, i) => place(a.points[i], q)), images: b.images.map((q, i) => place(a.images[i], q)),
+  };
+}
 
 // A round dot, or a ring, the same size on screen wherever it is.
 function dotTexture(ring) {
@@ -88,6 +134,7 @@ export class SceneView {
     this.dot = dotTexture(false);
     this.ring = dotTexture(true);
     this.pending = false;
+    this.onStill = null;
     new ResizeObserver(() => this.resize()).observe(canvas);
   }
 
@@ -102,6 +149,10 @@ export class SceneView {
       this.pending = false;
       this.renderer.render(this.scene, this.camera);
       this.placeLabels();
+      // Once the view has been still for a moment, whoever keeps its
+      // picture (onStill) hears of it.
+      clearTimeout(this.stillTimer);
+      this.stillTimer = setTimeout(() => this.onStill?.(), STILL);
     });
   }
 
@@ -129,12 +180,14 @@ export class SceneView {
     this.labels = [];
     this.labelLayer.replaceChildren();
     this.imageParts = [];
-    this.patch = null;
   }
 
   // Nothing drawn.
   clear() {
+    this.stopMoving();
     this.clearDrawing();
+    this.poses = null;
+    this.patch = null;
     this.shownPoints = null;
     this.render();
   }
@@ -171,12 +224,34 @@ export class SceneView {
   // What is drawn, for the browser test: each named thing's positions as
   // three.js holds them, the object's image parts and the plane's patch,
   // both along X and Y from O as the library measures them.
+  // moving: whether it is on its way between two stages.
   drawing() {
     const things = {};
     for (const thing of this.drawn.children) {
       things[thing.name ?? ''] = [...thing.geometry.getAttribute('position').array];
     }
-    return { things, imageParts: this.imageParts, patch: this.patch };
+    return { things, imageParts: this.imageParts, patch: this.patch, moving: this.moving };
+  }
+
+  // The view as an image, its labels drawn in: for printing, where a
+  // canvas may be laid out anew and its buffer lost.
+  picture() {
+    const copy = document.createElement('canvas');
+    copy.width = this.canvas.width;
+    copy.height = this.canvas.height;
+    const context = copy.getContext('2d');
+    context.drawImage(this.canvas, 0, 0);
+    // Where placeLabels put each label, in the canvas's own pixels.
+    const ratio = this.renderer.getPixelRatio();
+    context.font = `700 ${Math.round(15 * ratio)}px system-ui, sans-serif`;
+    context.textBaseline = 'top';
+    for (const { span, placed } of this.labels) {
+      if (!span.hidden && placed) {
+        context.fillStyle = span.style.color;
+        context.fillText(span.textContent, (placed.x + 2) * ratio, (placed.y + 1) * ratio);
+      }
+    }
+    return copy.toDataURL('image/png');
   }
 
   label(text, at, colour) {
@@ -187,42 +262,147 @@ export class SceneView {
     this.labels.push({ span, at: new Vector3(...at) });
   }
 
-  // Draws the library's scene (world coordinates, the vectors' letters)
-  // and the object's points and images; returns why they cannot be drawn
-  // (words: the library's, too_large), or ''.
-  show(scene, object, words) {
+  // Draws the scene after the first k steps (the library's stages: each
+  // {scene, object}, the scene's positions in world coordinates) with the
+  // world's axes and ground, all stages scaled alike so that the steps move
+  // things and not the view; letters: the vectors'; object: the object's
+  // edges, its images' parts on the plane and which points are behind the
+  // centre. Returns why they cannot be drawn (words: the library's,
+  // too_large), or ''.
+  show(stages, letters, object, words, k) {
     this.clearDrawing();
-    const world = [scene.origin, scene.point];
-    for (const p of [scene.image, scene.centre]) {
-      if (p) {
-        world.push(p);
-      }
+    this.stopMoving();
+    const world = [[0, 0, 0]];
+    for (const { scene, object: moved } of stages) {
+      world.push(...[scene.origin, scene.point, scene.image, scene.centre].filter((p) => p));
+      world.push(...(moved?.points ?? []).filter((p) => p), ...(moved?.images ?? []).filter((p) => p));
     }
-    const objectPoints = object?.points ?? [];
-    const objectImages = object?.images ?? [];
-    world.push(...objectPoints, ...objectImages.filter((p) => p));
-    if (!finite(world) || !finite(scene) || !finite(object?.edgeImages ?? [])) {
+    if (!finite(world) || !finite(stages) || !finite(object?.edgeImages ?? [])) {
+      this.poses = null;
       return words.too_large;
     }
-    const fit = fitting(world);
-    const n = fit.map;
-    const o = n(scene.origin);
-    const x = scene.xAxis;
-    const y = scene.yAxis;
-    const p = n(scene.point);
-    const image = scene.image ? n(scene.image) : null;
-    const centre = scene.centre ? n(scene.centre) : null;
-    const shown = [o, p, ...(image ? [image] : []), ...(centre ? [centre] : []), ...objectPoints.map(n)];
-    const objectShown = objectImages.filter((q) => q).map(n);
-
-    // The patch of plane round O, the images and the feet of everything else.
-    const inPlane = shown.concat(objectShown).map((q) => [dot(sub(q, o), x), dot(sub(q, o), y)]);
+    this.fit = fitting(world);
+    const n = this.fit.map;
+    const mapped = (p) => (p ? n(p) : null);
+    this.poses = stages.map(({ scene, object: moved }) => ({
+      o: n(scene.origin), x: scene.xAxis, y: scene.yAxis, normal: scene.normal, p: mapped(scene.point),
+      image: mapped(scene.image), centre: mapped(scene.centre), direction: scene.direction ?? null,
+      points: (moved?.points ?? []).map(mapped), images: (moved?.images ?? []).map(mapped),
+    }));
+    this.letters = letters;
+    this.object = object;
+    // The patch of plane round O that holds the images and the feet of
+    // everything else at every stage: the plane's own coordinates move
+    // with it, so one patch serves them all.
+    const inPlane = this.poses.flatMap((pose) => [pose.o, pose.p, pose.image, pose.centre, ...pose.points,
+      ...pose.images].filter((q) => q).map((q) => [dot(sub(q, pose.o), pose.x), dot(sub(q, pose.o), pose.y)]));
     const low = [0, 1].map((i) => Math.min(...inPlane.map((q) => q[i])));
     const high = [0, 1].map((i) => Math.max(...inPlane.map((q) => q[i])));
     const margin = Math.max(0.15 * Math.max(high[0] - low[0], high[1] - low[1]), 0.25);
+    this.box = [low[0] - margin, low[1] - margin, high[0] + margin, high[1] + margin];
+    this.patch = this.box.map((u) => u * this.fit.scale);
+    const corners = (pose) => this.corners(pose);
+    const first = this.poses[0];
+    this.shownPoints = {
+      points: this.poses.flatMap((pose) => [pose.o, pose.p, pose.image, pose.centre, ...pose.points, ...corners(pose)])
+        .filter((q) => q),
+      towardsPoint: sub(first.p, first.o), x: first.x, y: first.y, normal: first.normal,
+    };
+    if (!this.framed) {
+      const { points, towardsPoint, x, y, normal } = this.shownPoints;
+      this.frame(points, towardsPoint, x, y, normal);
+    }
+    this.k = Math.min(Math.max(k, 0), this.poses.length - 1);
+    this.draw(this.poses[this.k]);
+    return '';
+  }
+
+  // The scene after k steps, reached from what is shown now over ANIMATION
+  // milliseconds (at once where the reader asks for less motion): a
+  // rotation along arcs about the world's origin, every other step in
+  // straight lines.
+  showStage(k, rotation) {
+    if (!this.poses || k === this.k) {
+      return;
+    }
+    const from = this.shownPose;
+    const to = this.poses[Math.min(Math.max(k, 0), this.poses.length - 1)];
+    this.k = k;
+    this.stopMoving();
+    if (window.matchMedia('(prefers-reduced-motion: reduce)').matches) {
+      this.draw(to);
+      return;
+    }
+    const start = performance.now();
+    const tick = (now) => {
+      const t = Math.min(1, (now - start) / ANIMATION);
+      this.draw(t < 1 ? between(from, to, smooth(t), rotation ? this.fit.map([0, 0, 0]) : null) : to);
+      this.frameRequest = t < 1 ? requestAnimationFrame(tick) : null;
+    };
+    this.frameRequest = requestAnimationFrame(tick);
+  }
+
+  stopMoving() {
+    if (this.frameRequest) {
+      cancelAnimationFrame(this.frameRequest);
+      this.frameRequest = null;
+    }
+  }
+
+  get moving() {
+    return Boolean(this.frameRequest);
+  }
+
+  corners(pose) {
+    const [u0, v0, u1, v1] = this.box;
+    const corner = (u, v) => add(pose.o, add(times(pose.x, u), times(pose.y, v)));
+    return [corner(u0, v0), corner(u1, v0), corner(u1, v1), corner(u0, v1)];
+  }
+
+  // The world's axes from its origin, with their letters, and a light grid
+  // on its ground z = 0 in round steps, over the box everything is scaled
+  // into.
+  drawWorld() {
+    const { centre, scale, map } = this.fit;
+    const origin = map([0, 0, 0]);
+    const reach = 0.55;
+    const axes = [[1, 0, 0], [0, 1, 0], [0, 0, 1]];
+    this.segments('mundo-eixos', axes.map((e) => [origin, add(origin, times(e, reach))]), COLOURS.world);
+    axes.forEach((e, i) => this.label(AXES[i], add(origin, times(e, reach * 1.08)), COLOURS.worldLabel));
+    const rough = (2 * scale) / 6;
+    const power = 10 ** Math.floor(Math.log10(rough));
+    const step = [1, 2, 5, 10].map((f) => f * power).find((s) => s >= rough) ?? 10 * power;
+    if (!(step > 0 && Number.isFinite(step))) {
+      return;
+    }
+    const lines = [];
+    const [low, high] = [-1.1, 1.1];
+    for (const [i, j] of [[0, 1], [1, 0]]) {
+      const first = Math.ceil((centre[i] - 1.1 * scale) / step);
+      const last = Math.floor((centre[i] + 1.1 * scale) / step);
+      for (let g = first; g <= last; g += 1) {
+        const a = [0, 0, origin[2]];
+        const b = [0, 0, origin[2]];
+        a[i] = (g * step - centre[i]) / scale;
+        b[i] = a[i];
+        a[j] = low;
+        b[j] = high;
+        lines.push([a, b]);
+      }
+    }
+    this.segments('mundo-grade', lines, COLOURS.grid);
+  }
+
+  // One pose: the plane, its frame, the projector, the object and the
+  // points, in the scaled coordinates.
+  draw(pose) {
+    this.clearDrawing();
+    this.shownPose = pose;
+    this.drawWorld();
+    const { o, x, y, p, image, centre } = pose;
+    const corners = this.corners(pose);
+    const [u0, v0, u1, v1] = this.box;
     const corner = (u, v) => add(o, add(times(x, u), times(y, v)));
-    const [u0, v0, u1, v1] = [low[0] - margin, low[1] - margin, high[0] + margin, high[1] + margin];
-    const corners = [corner(u0, v0), corner(u1, v0), corner(u1, v1), corner(u0, v1)];
     const patch = new BufferGeometry();
     patch.setAttribute('position', new Float32BufferAttribute([0, 1, 2, 0, 2, 3].flatMap((i) => corners[i]), 3));
     const surface = new Mesh(patch, new MeshBasicMaterial({
@@ -231,7 +411,6 @@ export class SceneView {
     surface.name = 'plano';
     this.drawn.add(surface);
     this.segments('borda', [0, 1, 2, 3].map((i) => [corners[i], corners[(i + 1) % 4]]), COLOURS.plane);
-    this.patch = [u0, v0, u1, v1].map((u) => u * fit.scale);
 
     // X and Y from O, with their heads.
     const reach = 0.6 * Math.min(u1, v1);
@@ -242,8 +421,9 @@ export class SceneView {
         [tip, add(back, times(across, -reach * 0.08))]], colour);
       this.label(name, tip, colour);
     };
-    axis(x, y, COLOURS.xAxis, scene.letters.x);
-    axis(y, x, COLOURS.yAxis, scene.letters.y);
+    const { letters } = this;
+    axis(x, y, COLOURS.xAxis, letters.x);
+    axis(y, x, COLOURS.yAxis, letters.y);
 
     // The projector: through P and P' along D, or from C through P to P'.
     const along = (from, to, ends) => {
@@ -254,29 +434,32 @@ export class SceneView {
       const extra = 0.08 * (last - first);
       return [add(from, times(d, first - extra)), add(from, times(d, last + extra))];
     };
-    if (image && length(sub(p, image)) > 0) {
+    if (p && image && length(sub(p, image)) > 0) {
       this.segments('projetor', [along(image, p, centre ? [image, p, centre] : [image, p])], COLOURS.projector);
-    } else if (!image && centre && length(sub(p, centre)) > 0) {
+    } else if (p && !image && centre && length(sub(p, centre)) > 0) {
       this.segments('projetor', [along(centre, p, [centre, p, add(centre, times(sub(p, centre), 1.5))])],
         COLOURS.projector);
     }
 
     // The object, the images of its edges cut to the patch, its points'
     // images, and a faint line from each point to its image; points behind
-    // the centre, and their images, as rings.
-    if (objectPoints.length > 0) {
-      const points = objectPoints.map(n);
-      const images = objectImages.map((q) => (q ? n(q) : null));
+    // the centre, and their images, as rings. An edge whose ends lie on
+    // either side of the centre is no segment once the perspective step
+    // has divided by their weights: it is left out.
+    if (pose.points.length > 0) {
+      const { points, images } = pose;
+      const object = this.object ?? {};
       const behind = object.behind ?? [];
-      const edges = object.edges ?? [];
+      const edges = (object.edges ?? []).filter(([i, j]) => points[i] && points[j]
+        && (pose.centre || Boolean(behind[i]) === Boolean(behind[j])));
       this.segments('objeto', edges.map(([i, j]) => [points[i], points[j]]), COLOURS.object);
       // On the plane, a place (u, v) is u / scale and v / scale from O here.
-      const parts = cutParts(object.edgeImages ?? [], [u0, v0, u1, v1], ([u, v]) => [u / fit.scale, v / fit.scale],
+      const parts = cutParts(object.edgeImages ?? [], this.box, ([u, v]) => [u / this.fit.scale, v / this.fit.scale],
         (d) => d);
       this.segments('imagem-objeto', parts.map((part) => part.map(([u, v]) => corner(u, v))), COLOURS.objectImage);
-      this.imageParts = parts.map((part) => part.flat().map((u) => u * fit.scale));
-      this.segments('projetores-objeto', points.map((q, i) => [q, images[i]]).filter(([, i]) => i), COLOURS.projector,
-        0.25);
+      this.imageParts = parts.map((part) => part.flat().map((u) => u * this.fit.scale));
+      this.segments('projetores-objeto', points.map((q, i) => [q, images[i]]).filter(([q, i]) => q && i),
+        COLOURS.projector, 0.25);
       const ofSide = (list, behindCentre) => list.filter((q, i) => q && Boolean(behind[i]) === behindCentre);
       this.dots('pontos-objeto', ofSide(points, false), COLOURS.object, 6);
       this.dots('pontos-atras', ofSide(points, true), COLOURS.object, 9, true);
@@ -284,11 +467,12 @@ export class SceneView {
       this.dots('imagens-atras', ofSide(images, true), COLOURS.objectImage, 9, true);
     }
 
-    const { letters } = scene;
     this.dots(letters.origin, [o], COLOURS.origin, 8);
     this.label(letters.origin, o, COLOURS.origin);
-    this.dots(letters.point, [p], COLOURS.point, 11);
-    this.label(letters.point, p, COLOURS.point);
+    if (p) {
+      this.dots(letters.point, [p], COLOURS.point, 11);
+      this.label(letters.point, p, COLOURS.point);
+    }
     if (image) {
       this.dots(`${letters.point}'`, [image], COLOURS.image, 11);
       this.label(`${letters.point}'`, image, COLOURS.image);
@@ -297,12 +481,7 @@ export class SceneView {
       this.dots(letters.centre, [centre], COLOURS.centre, 11);
       this.label(letters.centre, centre, COLOURS.centre);
     }
-    if (!this.framed) {
-      this.frame(shown.concat(corners), sub(p, o), x, y, scene.normal);
-    }
-    this.shownPoints = { points: shown.concat(corners), towardsPoint: sub(p, o), x, y, normal: scene.normal };
     this.render();
-    return '';
   }
 
   // Looks at the points from the point's side of the plane, a little off
@@ -351,6 +530,7 @@ export class SceneView {
       }
     }
     placeLabels(wanted, width, height, marks).forEach((place, i) => {
+      wanted[i].l.placed = place;
       wanted[i].l.span.style.transform = `translate(${Math.round(place.x)}px, ${Math.round(place.y)}px)`;
     });
   }

@@ -386,6 +386,25 @@ TEST(Definition, MatrixForms)
     EXPECT_EQ(matrix_text(m, MatrixForm::COLUMN_MAJOR),
               "[0.10000000000000001, 0, 0, 0.5, -0, 1, 0, 0, 9.9999999999999995e-08, 0, 1, 0.20000000000000001, "
               "1.0000000000000001e+300, 0, 0, 1]");
+
+    // With the program's five decimals and no negative zero: a tie rounds
+    // to even, as printf does.
+    const double handout[16] = {0.1, -0.0, -1e-7, -0.015625, 0, 1, 0, 0, 0, 0, 1, 0, 12345.678916, 0, -0.2, 1};
+    const Matrix4 h(handout);
+    EXPECT_EQ(matrix_text(h, MatrixForm::DECIMALS), "   0.10000    0.00000    0.00000   -0.01562 \n"
+                                                    "   0.00000    1.00000    0.00000    0.00000 \n"
+                                                    "   0.00000    0.00000    1.00000    0.00000 \n"
+                                                    "12345.67892    0.00000   -0.20000    1.00000 \n");
+    EXPECT_EQ(matrix_text(h, MatrixForm::NUMPY_DECIMALS), "np.array([[0.10000, 0.00000, 0.00000, -0.01562],\n"
+                                                          "          [0.00000, 1.00000, 0.00000, 0.00000],\n"
+                                                          "          [0.00000, 0.00000, 1.00000, 0.00000],\n"
+                                                          "          [12345.67892, 0.00000, -0.20000, 1.00000]])");
+    EXPECT_EQ(matrix_text(h, MatrixForm::LATEX_DECIMALS), "\\begin{pmatrix}\n"
+                                                          "0.10000 & 0.00000 & 0.00000 & -0.01562 \\\\\n"
+                                                          "0.00000 & 1.00000 & 0.00000 & 0.00000 \\\\\n"
+                                                          "0.00000 & 0.00000 & 1.00000 & 0.00000 \\\\\n"
+                                                          "12345.67892 & 0.00000 & -0.20000 & 1.00000\n"
+                                                          "\\end{pmatrix}");
 }
 
 // The page's texts, in both languages: PageTexts holds texts alone (the web
