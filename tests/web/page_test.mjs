@@ -133,7 +133,7 @@ const origin = await new Promise((resolve, reject) => {
   });
   server.on('exit', () => reject(new Error('the static server ended')));
 });
-const busy = spawnSync(python, [path.join(webSource, 'serve.py'), origin.split(':')[2], site], { encoding: 'utf8', timeout: 10000 });
+const busy = spawnSync(python, [path.join(webSource, 'serve.py'), origin.split(':')[2], site], { encoding: 'utf8', timeout: 60000 });
 check(busy.status === 1 && `${busy.stdout}${busy.stderr}`.trim().split('\n').length === 1 && /in use/.test(busy.stderr),
   `serve.py on a busy port: status ${busy.status}, ${JSON.stringify(busy.stdout + busy.stderr)}`);
 
@@ -141,6 +141,8 @@ const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'revareza-chromium-'));
 const browser = await puppeteer.launch({
   executablePath: chromium,
   headless: true,
+  timeout: 180000, // a loaded machine starts a browser slowly
+  protocolTimeout: 600000,
   userDataDir: profile,
   args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--use-angle=swiftshader',
     '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run'],
@@ -148,6 +150,9 @@ const browser = await puppeteer.launch({
 
 try {
   const page = await browser.newPage();
+  // Waits long enough for a loaded machine (puppeteer's own default is 30 s).
+  page.setDefaultTimeout(180000);
+  page.setDefaultNavigationTimeout(180000);
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
   page.on('console', (message) => check(message.type() !== 'error', `console error: ${message.text()}`));
