@@ -307,11 +307,11 @@ val scene_of(const Definition& d, const HVector& y, const Matrix4& m)
     const Role last = revareza::last_role(d.type);
     scene.set(last == Role::CENTRE ? "centre" : "direction", coordinates(revareza::vector_in(d, last)));
     // The letters the drawings name the vectors by.
+    // Keyed by the roles' English names.
     val letters = val::object();
-    for (const auto& [key, role] : {std::pair{"point", Role::POINT}, std::pair{"origin", Role::ORIGIN},
-                                    std::pair{"x", Role::X}, std::pair{"y", Role::Y},
-                                    std::pair{"direction", Role::DIRECTION}, std::pair{"centre", Role::CENTRE}}) {
-        letters.set(key, std::string(revareza::describe(role).letter));
+    for (int i = 0; i < revareza::ROLE_COUNT; ++i) {
+        const Role role = revareza::role_at(i);
+        letters.set(revareza::english_texts().role_names[i], std::string(revareza::describe(role).letter));
     }
     scene.set("letters", letters);
     const HVector image = m * d.point;
@@ -410,15 +410,8 @@ val stages_of(const Definition& d, const HVector& y, const revareza::ProjectionS
         }
     }
     val stages = val::array();
-    Matrix4 t;
     for (int k = 0; k <= steps.count; ++k) {
-        // As product() multiplies them: the first matrix itself, then each
-        // next one on the left.
-        if (k == 1) {
-            t = steps.step[0].matrix;
-        } else if (k > 1) {
-            t = steps.step[k - 1].matrix * t;
-        }
+        const Matrix4 t = revareza::product(steps, k);
         const Matrix4* points = k == 0 ? nullptr : &t;
         const Matrix4 turning = direction_map(t);
         const Matrix4* directions = k == 0 ? nullptr : &turning;

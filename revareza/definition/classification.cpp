@@ -3,6 +3,7 @@
 #include <revareza/definition/text_set.hpp>
 #include <revareza/geometry/rounded_math.hpp>
 #include <revareza/projection/orthogonal_y.hpp>
+#include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
 
 #include <cmath>
@@ -17,19 +18,6 @@ constexpr char AXIS_LETTERS[3] = {'x', 'y', 'z'};
 HVector world_axis(int i) noexcept
 {
     return HVector(i == 0 ? 1.0 : 0.0, i == 1 ? 1.0 : 0.0, i == 2 ? 1.0 : 0.0, 0.0);
-}
-
-// The double nearest 180 / pi.
-constexpr double DEGREES_PER_RADIAN = 57.29577951308232;
-
-// |a x b|, the sine of the angle between two unit directions, from the
-// cross product before normalisation (as parallel_directions measures it).
-double sine_between(const HVector& a, const HVector& b) noexcept
-{
-    const double x = a.y() * b.z() - b.y() * a.z();
-    const double y = a.z() * b.x() - b.z() * a.x();
-    const double z = a.x() * b.y() - b.x() * a.y();
-    return std::sqrt((x * x + y * y) + z * z);
 }
 
 // Two factors are equal when they differ by at most 2^-40 of the larger.
@@ -51,7 +39,7 @@ ProjectionName orthographic_name(const HVector& n) noexcept
     }
     double shortened[3];
     for (int i = 0; i < 3; ++i) {
-        shortened[i] = sine_between(n, world_axis(i));
+        shortened[i] = cross_length(n, world_axis(i));
     }
     const int equal_pairs = int{equal_factors(shortened[0], shortened[1])} +
                             int{equal_factors(shortened[1], shortened[2])} +
@@ -111,8 +99,9 @@ Classification classify(const Definition& d) noexcept
             }
         }
         // A unit normal has a component of at least 1/sqrt(3): one point or more.
-        c.name = static_cast<ProjectionName>(static_cast<int>(ProjectionName::PERSPECTIVE_1) +
-                                             c.vanishing_point_count - 1);
+        constexpr ProjectionName BY_COUNT[3] = {ProjectionName::PERSPECTIVE_1, ProjectionName::PERSPECTIVE_2,
+                                                ProjectionName::PERSPECTIVE_3};
+        c.name = BY_COUNT[c.vanishing_point_count - 1];
         return c;
     }
     if (parallel_directions(d.direction, n)) {
@@ -125,10 +114,10 @@ Classification classify(const Definition& d) noexcept
     // The angle with the plane has sine |D . n| and cosine |D x n|; acos of
     // the smaller of the two keeps its digits near either end.
     const double sine = std::fabs(dot(d.direction, n));
-    const double cosine = sine_between(d.direction, n);
+    const double cosine = cross_length(d.direction, n);
     const double radians = sine <= cosine ? rounded::acos(0.0) - rounded::acos(sine) : rounded::acos(cosine);
     c.kind = ProjectionKind::OBLIQUE;
-    c.angle_degrees = radians * DEGREES_PER_RADIAN;
+    c.angle_degrees = degrees(radians);
     c.foreshortening = cosine / sine;
     c.name = oblique_name(n, c.foreshortening);
     return c;

@@ -24,9 +24,6 @@ double largest_magnitude(const HVector& v) noexcept
 bool centre_in_plane(const HVector& n, const HVector& c, const HVector& o) noexcept
 {
     const double largest = std::fmax(largest_magnitude(c), largest_magnitude(o));
-    if (largest == 0.0) {
-        return true; // both the origin: C = O
-    }
     if (!std::isfinite(largest)) {
         return false; // no measure: the matrix is not finite either
     }

@@ -93,6 +93,14 @@ HVector cross(const HVector& a, const HVector& b) noexcept
                    0.0);
 }
 
+double cross_length(const HVector& a, const HVector& b) noexcept
+{
+    const double x = a.y() * b.z() - b.y() * a.z();
+    const double y = a.z() * b.x() - b.z() * a.x();
+    const double z = a.x() * b.y() - b.x() * a.y();
+    return std::sqrt(square_sum(x, y, z));
+}
+
 HVector operator+(const HVector& u, const HVector& v) noexcept
 {
     return HVector(u.x() + v.x(), u.y() + v.y(), u.z() + v.z(), u.w() + v.w());

@@ -62,6 +62,11 @@ double angle_between(const HVector& u, const HVector& v) noexcept;
 /// The unit direction of a x b. Exactly parallel inputs give NaN components.
 HVector cross(const HVector& a, const HVector& b) noexcept;
 
+/// The length of a x b before cross() normalises it: for two unit
+/// directions, the sine of the angle between them, whatever size they were
+/// given in.
+double cross_length(const HVector& a, const HVector& b) noexcept;
+
 /// True when x, y and z are each equal; w is not compared, so the point
 /// (0, 1, 0) equals the direction (0, 1, 0).
 constexpr bool operator==(const HVector& u, const HVector& v) noexcept

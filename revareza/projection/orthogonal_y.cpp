@@ -11,13 +11,7 @@ bool within_ortho_tolerance(const HVector& x, const HVector& y) noexcept
 
 bool parallel_directions(const HVector& x, const HVector& y) noexcept
 {
-    // The cross product before cross() normalises it: its length is the
-    // sine of the angle between two unit directions, whatever their size
-    // was when read.
-    const double a = x.y() * y.z() - y.y() * x.z();
-    const double b = x.z() * y.x() - y.z() * x.x();
-    const double c = x.x() * y.y() - y.x() * x.y();
-    return !(std::sqrt((a * a + b * b) + c * c) > DEGENERACY_TOLERANCE);
+    return !(cross_length(x, y) > DEGENERACY_TOLERANCE);
 }
 
 HVector orthogonal_y(const HVector& x, const HVector& y) noexcept

@@ -62,13 +62,18 @@ ProjectionSteps perspective_steps(HVector o, HVector x, HVector y, HVector c) no
 
 Matrix4 product(const ProjectionSteps& steps) noexcept
 {
-    if (steps.count == 0) {
+    return product(steps, steps.count);
+}
+
+Matrix4 product(const ProjectionSteps& steps, int count) noexcept
+{
+    if (count <= 0) {
         return Matrix4{};
     }
     // Starting from the first matrix itself, not from identity * it: the
     // product would turn its -0.0 entries into +0.0.
     Matrix4 t = steps.step[0].matrix;
-    for (int i = 1; i < steps.count; ++i) {
+    for (int i = 1; i < count && i < steps.count; ++i) {
         t = steps.step[i].matrix * t;
     }
     return t;

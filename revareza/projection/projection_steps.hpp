@@ -64,6 +64,10 @@ ProjectionSteps perspective_steps(HVector o, HVector x, HVector y, HVector c) no
 /// builder's matrix.
 Matrix4 product(const ProjectionSteps& steps) noexcept;
 
+/// The first count steps multiplied as product() multiplies them all: the
+/// identity for none, and what they have done to a point so far.
+Matrix4 product(const ProjectionSteps& steps, int count) noexcept;
+
 /// How many parameters a step of this kind has: 3, 1, 2 or 1.
 int parameter_count(StepKind kind) noexcept;
 

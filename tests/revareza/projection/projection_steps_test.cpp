@@ -104,7 +104,10 @@ TEST(ProjectionSteps, MultipliedInOrderAreTheBuildersMatrixBitForBit)
                 if (i > 0) {
                     t = steps.step[i].matrix * t;
                 }
+                // What the first steps have done so far, as the page's stepper shows it.
+                ASSERT_TRUE(SameBits(product(steps, i + 1), t));
             }
+            ASSERT_TRUE(SameBits(product(steps, 0), Matrix4()));
             const HVector moved = type == 1 ? o : last;
             ASSERT_TRUE(steps.step[0].parameter[0] == -moved.x() && steps.step[0].parameter[1] == -moved.y()
                         && steps.step[0].parameter[2] == -moved.z());
