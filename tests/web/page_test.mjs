@@ -710,8 +710,15 @@ try {
   // an image.
   const sheet = `${origin + query(example)}&objeto=casa&objeto-centro=1,-0.5,8&objeto-tamanho=2.5`;
   await open(sheet);
+  await still();
   await page.emulateMediaType('print');
-  await page.waitForFunction(() => document.getElementById('vista-impressa')?.complete ?? true);
+  // The page takes the picture on the media change, an event that comes
+  // after emulateMediaType returns; an image with no source yet is
+  // "complete", so wait for a decoded one (a failure is told by the check).
+  await page.waitForFunction(() => {
+    const image = document.getElementById('vista-impressa');
+    return image?.getAttribute('src') && image.complete && image.naturalWidth > 0;
+  }).catch(() => {});
   const printed = await page.evaluate(() => {
     const shows = (e) => { const r = e.getBoundingClientRect(); return r.width > 0 && r.height > 0; };
     const image = document.getElementById('vista-impressa');
