@@ -2,6 +2,7 @@
 
 #include <revareza/definition/text_set.hpp>
 #include <revareza/geometry/rounded_math.hpp>
+#include <revareza/geometry/turn_angle.hpp>
 #include <revareza/projection/orthogonal_y.hpp>
 #include <revareza/projection/projection_steps.hpp>
 #include <revareza/projection/tolerances.hpp>
@@ -111,11 +112,15 @@ Classification classify(const Definition& d) noexcept
         c.name = orthographic_name(n);
         return c;
     }
-    // The angle with the plane has sine |D . n| and cosine |D x n|; acos of
-    // the smaller of the two keeps its digits near either end.
+    // The angle with the plane has sine |D . n| and cosine |D x n|. acos of
+    // the smaller of the two keeps its digits near either end, save for a D
+    // nearly along the plane, where pi/2 - acos(sine) keeps only the digits
+    // of pi/2's last place: there atan2 of the two.
     const double sine = std::fabs(dot(d.direction, n));
     const double cosine = cross_length(d.direction, n);
-    const double radians = sine <= cosine ? rounded::acos(0.0) - rounded::acos(sine) : rounded::acos(cosine);
+    const double radians = sine < NEAR_AXIS_RATIO * cosine ? rounded::atan2_near_axis(sine, cosine)
+                           : sine <= cosine                ? rounded::acos(0.0) - rounded::acos(sine)
+                                                           : rounded::acos(cosine);
     c.kind = ProjectionKind::OBLIQUE;
     c.angle_degrees = degrees(radians);
     c.foreshortening = cosine / sine;

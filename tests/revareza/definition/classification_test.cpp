@@ -61,6 +61,9 @@ const Case CASES[] = {
      ANY, ANY},
     {"a factor of 1 on a tilted plane", PAR, ZERO, {1, 0, 0}, {0, 1, 1}, {M_SQRT2, -1, 1}, OBLIQUE, Name::CAVALIER, 45,
      1},
+    // atan(1e-9) in degrees: the angle keeps its digits, not pi/2's last place.
+    {"D nearly along the plane", PAR, ZERO, {1, 0, 0}, {0, 1, 0}, {1, 0, 1e-9}, OBLIQUE, Name::OBLIQUE,
+     5.729577951308232e-08, ANY},
     {"(1, 1, 1) onto z = 0", PAR, {5, 5, 5}, {1, 0, 0}, {0, 1, 0}, {1, 1, 1}, OBLIQUE, Name::OBLIQUE,
      35.264389682754654, M_SQRT2},
     {"z within 2^-40 of the plane", PER, ZERO, {1, 0, 0}, {0, BELOW, 1}, {1, -5, 1}, PERSPECTIVE, Name::PERSPECTIVE_1,
@@ -96,7 +99,8 @@ TEST(Classification, KindAndNameByEachMeasure)
             EXPECT_EQ(c.foreshortening, 0.0);
         }
         if (!std::isnan(t.angle_degrees)) {
-            EXPECT_NEAR(c.angle_degrees, t.angle_degrees, 1e-12);
+            // Relative for angles below a degree.
+            EXPECT_NEAR(c.angle_degrees, t.angle_degrees, 1e-12 * std::fmin(1.0, t.angle_degrees));
         }
         if (!std::isnan(t.foreshortening)) {
             EXPECT_NEAR(c.foreshortening, t.foreshortening, 1e-15);
